@@ -1,0 +1,67 @@
+#include "TerminalConsole.h"
+
+#include <iostream>
+#include <string>
+
+TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
+    : m_interactive(interactive), m_messages(messages) {}
+
+void TerminalConsole::writeOut(const QByteArray &bytes) {
+    if (bytes.isEmpty())
+        return;
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    m_atLineStart = bytes.endsWith('\n');
+}
+
+void TerminalConsole::AddText(const QString &text) {
+    if (text.contains(u'\r'))
+        writeOut(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
+    else
+        writeOut(text.toUtf8());
+}
+
+void TerminalConsole::Enter() {
+    writeOut(QByteArrayLiteral("\n"));
+}
+
+// Piped output is a transcript, in which clearing writes nothing.
+void TerminalConsole::ClearText() {
+    if (m_interactive)
+        std::fputs("\x1b[H\x1b[2J", stdout);
+}
+
+void TerminalConsole::EchoTyped(const QString &echo) {
+    if (!m_interactive)
+        Console::EchoTyped(echo);
+}
+
+// The story goes on at once, as if the author had pressed OK.
+void TerminalConsole::Show(const AuthorMessage &message) {
+    if (m_messages == MessageTarget::None)
+        return;
+    const QString record = u'[' + message.title + QStringLiteral("] ") +
+                           QString(message.text).replace(u'\r', u'\n') + u'\n';
+    if (m_messages == MessageTarget::Stdout) {
+        if (!m_atLineStart)
+            writeOut(QByteArrayLiteral("\n"));
+        writeOut(record.toUtf8());
+        return;
+    }
+    std::fflush(stdout); // keeps the story's text and the messages in order on one screen
+    const QByteArray bytes = record.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+bool TerminalConsole::ReadLine(QString &line) {
+    if (m_interactive) {
+        std::fputs(">", stdout);
+        std::fflush(stdout);
+    }
+    std::string bytes;
+    if (!std::getline(std::cin, bytes))
+        return false;
+    if (!bytes.empty() && bytes.back() == '\r')
+        bytes.pop_back();
+    line = QString::fromStdString(bytes);
+    return true;
+}

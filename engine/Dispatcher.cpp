@@ -1,0 +1,94 @@
+#include "DepthGuard.h"
+#include "Story.h"
+
+namespace {
+
+// Branches of conditions inside branches nest commands without a jump; this bounds them.
+constexpr int kMaxNestedCommands = 3 * Story::kMaxNestedRuns;
+
+} // namespace
+
+// Runs one command. The word arrives lower-cased; the parameters exactly as written. The words
+// are tested in this order and the first that matches runs.
+void Story::UseCom(const QString &Ком, const QString &Пар) {
+    struct Command {
+        QStringView word;
+        void (Story::*run)(const QString &Пар);
+    };
+    static const Command commands[] = {
+        {u"rem", &Story::IgnoreCom},
+        {u"wait", &Story::IgnoreCom}, // a whole line "wait" is the run loop's business
+        {u"-func", &Story::MinusFuncCom},
+        {u"--item", &Story::UncarryCom},
+        {u"goto", &Story::GotoCom},
+        {u"+func_inv", &Story::PlusFuncInvCom},
+        {u"+func_loc", &Story::PlusFuncLocCom},
+        {u"set", &Story::SetCom},
+        {u"if", &Story::ConditionCom},
+        {u"++item", &Story::CarryCom},
+        {u"cls", &Story::ClsCom},
+        {u"item", &Story::Do_NewItem},
+        {u"room", &Story::Do_NewRoom},
+        {u"+func", &Story::Do_PlusFunc},
+        {u"p", &Story::PrintCom},
+        {u"pn", &Story::PrintLineCom},
+        {u"changeroom", &Story::Do_ChRoom},
+        {u"+downtext", &Story::PlusDownTextCom},
+        {u"setroom", &Story::Do_SetRoom},
+        {u"deleteitem", &Story::Do_DeleteItem},
+        {u"exitview", &Story::ExitViewCom},
+        {u"setlooktext", &Story::SetLookTextCom},
+        {u"+title", &Story::Do_PlusTitle},
+        {u"+text", &Story::Do_PlusText},
+        {u"+item", &Story::Do_PlusItem},
+        {u"done", &Story::DoneCom},
+    };
+
+    if (m_commandDepth >= kMaxNestedCommands) {
+        ReportBadCommand(QStringLiteral("Слишком глубокая вложенность условий."), Пар,
+                         QStringLiteral("не более %1 вложенных комманд").arg(kMaxNestedCommands));
+        m_unwinding = true;
+        return;
+    }
+    DepthGuard nested(m_commandDepth);
+    for (const Command &command : commands) {
+        if (Ком == command.word) {
+            (this->*command.run)(Пар);
+            return;
+        }
+    }
+    // An empty word is an empty line or a command that begins with a space: passed in silence.
+    if (!Ком.isEmpty())
+        WarnUnknownCommand(Ком);
+}
+
+// rem anything; wait anything
+void Story::IgnoreCom(const QString &) {}
+
+// p text: printed as it stands, the line goes on
+void Story::PrintCom(const QString &Пар) {
+    m_console.AddText(Пар);
+}
+
+// pn text: printed, and the line ends
+void Story::PrintLineCom(const QString &Пар) {
+    PrintLine(Пар);
+}
+
+void Story::PrintLine(const QString &text) {
+    m_console.AddText(text);
+    m_console.Enter();
+}
+
+// cls
+void Story::ClsCom(const QString &) {
+    m_console.ClearText();
+}
+
+void Story::WarnUnknownCommand(const QString &Ком) {
+    const QChar cr(u'\r');
+    const QString text = QStringLiteral("Внимание! Неизвестная комманда (") + Ком + u')' + cr +
+                         QStringLiteral("Строка файла: ") + QString::number(m_cursor + 1) + cr +
+                         QStringLiteral("Предупреждать об это в дальнейшем?");
+    m_messages.Show({QStringLiteral("Внимание!"), text, MessageIcon::Error});
+}

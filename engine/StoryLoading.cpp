@@ -1,0 +1,58 @@
+#include "Story.h"
+#include "Windows1251.h"
+
+#include <QFile>
+
+namespace {
+
+AuthorMessage storyFileError(const QString &what, const QString &filename, const QString &detail) {
+    const QChar cr(u'\r');
+    QString text = what + cr + QStringLiteral("Файл:") + filename;
+    if (!detail.isEmpty())
+        text += cr + detail;
+    return {QStringLiteral("Ошибка!"), text, MessageIcon::Error};
+}
+
+} // namespace
+
+// Opening for reading never creates the file: a mistyped path must not leave an empty story.
+bool Story::LoadFile(const QString &filename) {
+    QFile file(filename);
+    if (!file.exists()) {
+        m_messages.Show(storyFileError(QStringLiteral("Файл истории не найден."), filename, {}));
+        return false;
+    }
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_messages.Show(storyFileError(QStringLiteral("Файл истории не удалось прочитать."),
+                                       filename, file.errorString()));
+        return false;
+    }
+    return LoadBytes(bytes, filename);
+}
+
+// CR ends a line, LF is dropped wherever it stands, every other byte is one character of the
+// line. The table gets one more, empty, entry so that a label search over 0..LineCount stays
+// inside it.
+bool Story::LoadBytes(const QByteArray &bytes, const QString &filename) {
+    const qsizetype crCount = bytes.count('\r');
+    if (crCount >= kMaxLineCount) {
+        m_messages.Show(storyFileError(QStringLiteral("В файле истории слишком много строк."),
+                                       filename,
+                                       QStringLiteral("Строк: %1, допустимо не более %2.")
+                                           .arg(crCount + 1)
+                                           .arg(kMaxLineCount)));
+        return false;
+    }
+    QString text = DecodeWindows1251(bytes);
+    text.remove(u'\n');
+    m_lines = text.split(u'\r');
+    m_lineCount = int(m_lines.size());
+    m_lines.append(QString());
+    IndexLabels();
+    m_cursor = 0;
+    StartOuterRun();
+    return true;
+}

@@ -1,0 +1,46 @@
+#include "engine/Story.h"
+
+#include <algorithm>
+
+namespace {
+
+// Empty, or nothing but 1 to 255 spaces: the press is ignored.
+bool isBlank(const QString &line) {
+    return line.size() <= 255 &&
+           std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' '; });
+}
+
+} // namespace
+
+// One press of Enter: the console shows only this exchange, the line echoed, then what it did.
+void Story::Turn(const QString &typedLine) {
+    for (QString &word : m_words)
+        word.clear();
+    m_console.ShowEnd();
+    m_inputLine = typedLine;
+    if (isBlank(m_inputLine))
+        return;
+    m_console.EraseForTurn();
+    m_console.EchoTyped(u'>' + m_inputLine);
+    m_console.Enter();
+    SplitWords();
+    m_unwinding = false;
+    ОбработкаСлов();
+}
+
+// Words are cut at every single space, so two spaces make an empty word between them. The table
+// holds 255 words; the words of a longer line beyond that are ignored.
+void Story::SplitWords() {
+    constexpr int kLastWord = int(std::tuple_size_v<decltype(m_words)>) - 1;
+    int count = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= m_inputLine.size(); ++i) {
+        if (i < m_inputLine.size() && m_inputLine[i] != u' ')
+            continue;
+        if (count <= kLastWord)
+            m_words[count] = m_inputLine.mid(start, i - start).toLower();
+        start = i + 1;
+        ++count;
+    }
+    m_wordCount = std::min(count - 1, kLastWord);
+}

@@ -1,0 +1,7 @@
+#include "engine/Story.h"
+
+// body -> command { " | " command }: every command of a room or item function, in order, as if
+// it stood in the story.
+void Story::FuncCom(const QString &body) {
+    RunCommands(body, u'|');
+}

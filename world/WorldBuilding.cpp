@@ -1,0 +1,118 @@
+#include "engine/Story.h"
+
+namespace {
+
+// "name,rest": split at the first comma, nothing trimmed. False when there is no comma.
+bool splitAtComma(const QString &text, QString &first, QString &second) {
+    const qsizetype comma = text.indexOf(u',');
+    if (comma < 0)
+        return false;
+    first = text.left(comma);
+    second = text.mid(comma + 1);
+    return true;
+}
+
+} // namespace
+
+// room name: opens the room of that name (the first one), or creates it
+void Story::Do_NewRoom(const QString &Пар) {
+    int slot = m_world.FirstRoomNamed(Пар);
+    if (slot < 0) {
+        if (m_world.RoomCount == kLastSlot) {
+            ReportBadCommand(QStringLiteral("Слишком много комнат."), Пар,
+                             QStringLiteral("не более %1 комнат").arg(kLastSlot));
+            return;
+        }
+        slot = ++m_world.RoomCount;
+        m_world.Rooms[slot].Name = Пар;
+    }
+    m_world.Defining = DefineKind::Room;
+    m_world.DefineIndex = slot;
+}
+
+// item name: always a new item, even when the name exists
+void Story::Do_NewItem(const QString &Пар) {
+    if (m_world.ItemCount == kLastSlot) {
+        ReportBadCommand(QStringLiteral("Слишком много предметов."), Пар,
+                         QStringLiteral("не более %1 предметов").arg(kLastSlot));
+        return;
+    }
+    const int slot = ++m_world.ItemCount;
+    m_world.Items[slot].Name = Пар;
+    m_world.Defining = DefineKind::Item;
+    m_world.DefineIndex = slot;
+}
+
+// +title text
+void Story::Do_PlusTitle(const QString &Пар) {
+    if (m_world.Defining == DefineKind::Room)
+        m_world.Rooms[m_world.DefineIndex].Title = Пар;
+    else if (m_world.Defining == DefineKind::Item)
+        m_world.Items[m_world.DefineIndex].Title = Пар;
+}
+
+// +text text: in a room every "@" breaks the line; an item keeps its text as written
+void Story::Do_PlusText(const QString &Пар) {
+    if (m_world.Defining == DefineKind::Room)
+        m_world.Rooms[m_world.DefineIndex].Text =
+            QString(Пар).replace(u'@', QStringLiteral("\r\n"));
+    else if (m_world.Defining == DefineKind::Item)
+        m_world.Items[m_world.DefineIndex].Text = Пар;
+}
+
+// +func name,body: the next function slot of the room or item being defined
+void Story::Do_PlusFunc(const QString &Пар) {
+    QString name, body;
+    if (!splitAtComma(Пар, name, body)) {
+        ReportBadCommand(QStringLiteral("Ошибочные параметры к функции +func."), Пар,
+                         QStringLiteral("имя,тело"));
+        return;
+    }
+    auto add = [&](auto &record) {
+        if (record.FuncCount == kLastFunctionSlot) {
+            ReportBadCommand(QStringLiteral("Слишком много функций."), Пар,
+                             QStringLiteral("не более %1 функций").arg(kLastFunctionSlot));
+            return;
+        }
+        const int slot = ++record.FuncCount;
+        record.FuncName[slot] = name;
+        record.FuncBody[slot] = body;
+    };
+    if (m_world.Defining == DefineKind::Item)
+        add(m_world.Items[m_world.DefineIndex]);
+    else if (m_world.Defining == DefineKind::Room)
+        add(m_world.Rooms[m_world.DefineIndex]);
+}
+
+// +item name: the item (the last of that name, or the empty slot 0) lies in the room whose
+// index is being defined, whatever is being defined
+void Story::Do_PlusItem(const QString &Пар) {
+    const int item = std::max(m_world.LastItemNamed(Пар), 0);
+    m_world.Rooms[m_world.DefineIndex].ItemHere[item] = kYes;
+}
+
+// deleteitem room,item: the item no longer lies in the room; what the player carries stays
+void Story::Do_DeleteItem(const QString &Пар) {
+    QString roomName, itemName;
+    if (!splitAtComma(Пар, roomName, itemName)) {
+        ReportBadCommand(QStringLiteral("Ошибочные параметры к функции DeleteItem."), Пар,
+                         QStringLiteral("комната,предмет"));
+        return;
+    }
+    const int room = std::max(m_world.LastRoomNamed(roomName), 0);
+    const int item = std::max(m_world.LastItemNamed(itemName), 0);
+    m_world.Rooms[room].ItemHere[item] = kNo;
+}
+
+// changeroom name: moves the player silently; an unknown name leaves the player where they are
+void Story::Do_ChRoom(const QString &Пар) {
+    const int room = m_world.LastRoomNamed(Пар, m_world.RoomCount);
+    if (room >= 0)
+        m_world.CurrentRoom = room;
+}
+
+// setroom name: moves the player and describes the room
+void Story::Do_SetRoom(const QString &Пар) {
+    Do_ChRoom(Пар);
+    LookCom(QString());
+}
