@@ -1,0 +1,48 @@
+# Shared by scripts/play and scripts/test: installs what is missing and builds.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+# Debian packages the build and the tests need.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev)
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+            missing+=("$package")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    else
+        echo "Some packages are missing. Run this, then try again:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# configure_and_build DIR [cmake options...] [-- targets...]
+configure_and_build() {
+    local dir=$1
+    shift
+    local options=() targets=()
+    while (($#)); do
+        if [ "$1" = "--" ]; then
+            shift
+            targets=("$@")
+            break
+        fi
+        options+=("$1")
+        shift
+    done
+    cmake -S "$ROOT" -B "$dir" "${options[@]}" >/dev/null
+    if ((${#targets[@]})); then
+        cmake --build "$dir" -j"$JOBS" --target "${targets[@]}"
+    else
+        cmake --build "$dir" -j"$JOBS"
+    fi
+}
