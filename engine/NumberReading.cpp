@@ -1,6 +1,8 @@
 #include "NumberReading.h"
 
 #include <QByteArray>
+#include <clocale>
+#include <cstdlib>
 
 namespace {
 
@@ -46,6 +48,13 @@ double readInteger(Characters &in, int base) {
     for (int digit; (digit = digitValue(in.peek(), base)) >= 0; in.next())
         value = value * base + digit;
     return value;
+}
+
+// The C library's reading, whatever locale the program runs in: a decimal point, and an
+// infinity for a number too large for a double.
+double toDouble(const QByteArray &number) {
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(number.constData(), nullptr, c);
 }
 
 bool isDecimalDigit(char16_t c) {
@@ -94,5 +103,5 @@ double ReadNumber(QStringView text) {
         if (copyDigits(in, exponent))
             number += exponent;
     }
-    return number.toDouble();
+    return toDouble(number);
 }
