@@ -1,35 +1,40 @@
-# Plays STORY through CLI with the lines of the .in file beside it and compares standard output
-# and standard error with the .out and .err files beside it, byte for byte.
-get_filename_component(dir ${STORY} DIRECTORY)
-get_filename_component(name ${STORY} NAME_WE)
-set(input ${dir}/${name}.in)
-if(NOT EXISTS ${input})
-    set(input /dev/null)
+# Plays one golden case through the terminal player and compares its standard output and
+# standard error with the expected files byte for byte. See golden/README.md.
+set(dir ${DIR})
+set(name ${CASE})
+set(story ${dir}/${name}.teg)
+if(EXISTS ${dir}/${name}.path)
+    file(STRINGS ${dir}/${name}.path story)
 endif()
-file(MAKE_DIRECTORY ${WORK})
+set(input /dev/null)
+if(EXISTS ${dir}/${name}.in)
+    set(input ${dir}/${name}.in)
+endif()
 set(args "")
 if(EXISTS ${dir}/${name}.args)
     file(STRINGS ${dir}/${name}.args args)
 endif()
-# NAME.path names another story path to play (one that does not exist, say).
-set(path ${STORY})
-if(EXISTS ${dir}/${name}.path)
-    file(STRINGS ${dir}/${name}.path path)
-endif()
-execute_process(COMMAND ${CLI} ${args} ${path}
-                INPUT_FILE ${input}
-                OUTPUT_FILE ${WORK}/${name}.out ERROR_FILE ${WORK}/${name}.err
-                RESULT_VARIABLE status)
 set(expected_status 0)
 if(EXISTS ${dir}/${name}.status)
     file(STRINGS ${dir}/${name}.status expected_status)
 endif()
+
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CLI} ${args} ${story}
+                WORKING_DIRECTORY ${dir}
+                INPUT_FILE ${input}
+                OUTPUT_FILE ${WORK}/${name}.out ERROR_FILE ${WORK}/${name}.err
+                RESULT_VARIABLE status)
 if(NOT status STREQUAL expected_status)
     message(SEND_ERROR "${name}: exit status ${status}, expected ${expected_status}")
 endif()
 foreach(stream out err)
     if(DEFINED ENV{ZUFT_UPDATE_GOLDEN})
         file(COPY_FILE ${WORK}/${name}.${stream} ${dir}/${name}.${stream})
+        continue()
+    endif()
+    if(NOT EXISTS ${dir}/${name}.${stream})
+        message(SEND_ERROR "${name}: no expected ${name}.${stream}")
         continue()
     endif()
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${dir}/${name}.${stream}
