@@ -26,8 +26,10 @@ void TerminalConsole::Enter() {
 
 // Piped output is a transcript, in which clearing writes nothing.
 void TerminalConsole::ClearText() {
-    if (m_interactive)
-        std::fputs("\x1b[H\x1b[2J", stdout);
+    if (!m_interactive)
+        return;
+    std::fputs("\x1b[H\x1b[2J", stdout);
+    m_atLineStart = true;
 }
 
 void TerminalConsole::EchoTyped(const QString &echo) {
@@ -54,12 +56,17 @@ void TerminalConsole::Show(const AuthorMessage &message) {
 
 bool TerminalConsole::ReadLine(QString &line) {
     if (m_interactive) {
-        std::fputs(">", stdout);
+        // The prompt starts a line of its own, also after a text printed without a line break.
+        if (!m_atLineStart)
+            writeOut(QByteArrayLiteral("\n"));
+        writeOut(QByteArrayLiteral(">"));
         std::fflush(stdout);
     }
     std::string bytes;
     if (!std::getline(std::cin, bytes))
         return false;
+    if (m_interactive)
+        m_atLineStart = true; // the player's Enter has ended the prompt's line
     if (!bytes.empty() && bytes.back() == '\r')
         bytes.pop_back();
     line = QString::fromStdString(bytes);
