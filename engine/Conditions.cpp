@@ -57,49 +57,79 @@ int Story::VariableSlot(const QString &name) {
 }
 
 // set name=value (the name untrimmed, the value rounded half to even)
-void Story::SetCom(const QString &Пар) {
+void Story::SetCom(QStringView Пар) {
     const qsizetype equals = Пар.indexOf(u'=');
     if (equals < 0) {
         ReportBadCommand(QStringLiteral("Ошибочные параметры к функции Set."), Пар,
                          QStringLiteral("имя=значение"));
         return;
     }
-    const QString valueText = Пар.mid(equals + 1);
+    const QStringView valueText = Пар.sliced(equals + 1);
     const double value = std::nearbyint(ReadNumber(valueText));
     if (!(value >= -32768 && value <= 32767)) {
         ReportBadCommand(QStringLiteral("Значение не помещается в переменную."), valueText,
                          QStringLiteral("целое от -32768 до 32767"));
         return;
     }
-    const int slot = VariableSlot(Пар.left(equals));
+    const int slot = VariableSlot(Пар.left(equals).toString());
     if (slot >= 0)
         m_world.Variables[slot].Value = std::int16_t(value);
 }
 
 // if condition then commands [else commands]
-// condition -> ["#" item | "$" variable] operator number-or-room; branches hold " * " lists.
-void Story::ConditionCom(const QString &Пар) {
+// The trace box shows how the line was split, before anything is tested.
+void Story::ConditionCom(QStringView Пар) {
+    QStringView condition, thenPart, elsePart;
+    if (!SplitCondition(Пар, condition, thenPart, elsePart))
+        return;
+    m_messages.Show({kApplicationTitle, condition.toString() + u'$' + thenPart.toString() + u'$' +
+                                            elsePart.toString()});
+    switch (TestCondition(condition)) {
+    case Outcome::Then:
+        IfCom(thenPart);
+        break;
+    case Outcome::Else:
+        IfCom(elsePart);
+        break;
+    case Outcome::ElseInAnotherRoom:
+        IfCom(elsePart);
+        m_messages.Show({kApplicationTitle, QStringLiteral("n0!")});
+        break;
+    case Outcome::Nothing:
+        break;
+    }
+}
+
+// "then" and "else" are found as plain letters, also inside other words; each is dropped with
+// the one character after it, and the then-part ends one character before its "else".
+bool Story::SplitCondition(QStringView Пар, QStringView &condition, QStringView &thenPart,
+                           QStringView &elsePart) {
     const QString required = QStringLiteral("условие then комманды [else комманды]");
     const qsizetype thenAt = Пар.indexOf(u"then");
     if (thenAt < 0) {
         ReportBadCommand(QStringLiteral("Условие без then."), Пар, required);
-        return;
+        return false;
     }
-    const QString condition = Пар.left(thenAt);
-    QString thenPart = Пар.mid(thenAt + 5);
-    QString elsePart;
+    condition = Пар.left(thenAt);
+    thenPart = Пар.mid(thenAt + 5);
+    elsePart = QStringView();
     const qsizetype elseAt = Пар.indexOf(u"else");
-    if (elseAt >= 0) {
-        const qsizetype cut = thenPart.indexOf(u"else");
-        if (cut < 1) {
-            ReportBadCommand(QStringLiteral("Ошибочное место else в условии."), Пар, required);
-            return;
-        }
-        elsePart = Пар.mid(elseAt + 5);
-        thenPart.truncate(cut - 1);
+    if (elseAt < 0)
+        return true;
+    const qsizetype cut = thenPart.indexOf(u"else");
+    if (cut < 1) {
+        ReportBadCommand(QStringLiteral("Ошибочное место else в условии."), Пар, required);
+        return false;
     }
-    m_messages.Show({kApplicationTitle, condition + u'$' + thenPart + u'$' + elsePart});
+    thenPart.truncate(cut - 1);
+    elsePart = Пар.mid(elseAt + 5);
+    return true;
+}
 
+// condition -> ["#"] ["$"] name operator value
+// "#" asks about a carried item, "$" about the player's room, otherwise about a variable.
+// Only "=" tells them apart; the other operators compare the variable slot whatever the prefix.
+Story::Outcome Story::TestCondition(QStringView condition) {
     const Operator *found = nullptr;
     qsizetype at = -1;
     for (const Operator &candidate : kOperators) {
@@ -110,53 +140,43 @@ void Story::ConditionCom(const QString &Пар) {
         }
     }
     if (!found)
-        return;
-    QString left = condition.left(at);
-    const QString right = condition.mid(at + found->text.size());
+        return Outcome::Nothing;
+    QStringView left = condition.left(at);
+    const QStringView right = condition.sliced(at + found->text.size());
     const bool itemCondition = left.startsWith(u'#');
     if (itemCondition)
-        left.remove(0, 1);
+        left = left.sliced(1);
     const bool roomCondition = left.startsWith(u'$');
     if (roomCondition)
-        left.remove(0, 1);
+        left = left.sliced(1);
 
-    int slot;
-    if (itemCondition && !roomCondition) {
-        slot = m_world.LastItemNamed(left);
-        if (slot < 0) {
+    const bool askItem = itemCondition && !roomCondition;
+    const int slot =
+        askItem ? m_world.LastItemNamed(left.toString()) : VariableSlot(left.toString());
+    if (slot < 0) {
+        if (askItem)
             ReportBadCommand(QStringLiteral("В условии назван предмет, которого нет."), left,
                              QStringLiteral("имя предмета"));
-            return;
-        }
-    } else {
-        slot = VariableSlot(left);
-        if (slot < 0)
-            return;
+        return Outcome::Nothing;
     }
 
     const double number = ReadNumber(right);
     bool holds;
-    if (found->comparison != Comparison::Equal) {
+    if (found->comparison != Comparison::Equal)
         holds = compare(m_world.Variables[slot].Value, found->comparison, number);
-    } else if (roomCondition) {
-        // The player is in the room of that name.
-        const int room = m_world.LastRoomNamed(right);
-        if (room < 0 || room != m_world.CurrentRoom) {
-            IfCom(elsePart);
-            m_messages.Show({kApplicationTitle, QStringLiteral("n0!")});
-            return;
-        }
-        holds = true;
-    } else if (itemCondition) {
+    else if (roomCondition)
+        return m_world.LastRoomNamed(right.toString()) == m_world.CurrentRoom
+                   ? Outcome::Then
+                   : Outcome::ElseInAnotherRoom;
+    else if (itemCondition)
         holds = m_world.Carried[slot] == (number > 0 ? kYes : kNo);
-    } else {
+    else
         holds = m_world.Variables[slot].Value == number;
-    }
-    IfCom(holds ? thenPart : elsePart);
+    return holds ? Outcome::Then : Outcome::Else;
 }
 
 // commands { " * " command }
-void Story::IfCom(const QString &Комманда) {
+void Story::IfCom(QStringView Комманда) {
     if (!Комманда.isEmpty())
         RunCommands(Комманда, u'*');
 }

@@ -10,10 +10,10 @@ constexpr int kMaxNestedCommands = 3 * Story::kMaxNestedRuns;
 
 // Runs one command. The word arrives lower-cased; the parameters exactly as written. The words
 // are tested in this order and the first that matches runs.
-void Story::UseCom(const QString &Ком, const QString &Пар) {
+void Story::UseCom(QStringView Ком, QStringView Пар) {
     struct Command {
         QStringView word;
-        void (Story::*run)(const QString &Пар);
+        void (Story::*run)(QStringView Пар);
     };
     static const Command commands[] = {
         {u"rem", &Story::IgnoreCom},
@@ -63,16 +63,16 @@ void Story::UseCom(const QString &Ком, const QString &Пар) {
 }
 
 // rem anything; wait anything
-void Story::IgnoreCom(const QString &) {}
+void Story::IgnoreCom(QStringView) {}
 
 // p text: printed as it stands, the line goes on
-void Story::PrintCom(const QString &Пар) {
-    m_console.AddText(Пар);
+void Story::PrintCom(QStringView Пар) {
+    m_console.AddText(Пар.toString());
 }
 
 // pn text: printed, and the line ends
-void Story::PrintLineCom(const QString &Пар) {
-    PrintLine(Пар);
+void Story::PrintLineCom(QStringView Пар) {
+    PrintLine(Пар.toString());
 }
 
 void Story::PrintLine(const QString &text) {
@@ -81,14 +81,15 @@ void Story::PrintLine(const QString &text) {
 }
 
 // cls
-void Story::ClsCom(const QString &) {
+void Story::ClsCom(QStringView) {
     m_console.ClearText();
 }
 
-void Story::WarnUnknownCommand(const QString &Ком) {
+void Story::WarnUnknownCommand(QStringView Ком) {
     const QChar cr(u'\r');
-    const QString text = QStringLiteral("Внимание! Неизвестная комманда (") + Ком + u')' + cr +
-                         QStringLiteral("Строка файла: ") + QString::number(m_cursor + 1) + cr +
+    const QString text = QStringLiteral("Внимание! Неизвестная комманда (") + Ком.toString() +
+                         u')' + cr + QStringLiteral("Строка файла: ") +
+                         QString::number(m_cursor + 1) + cr +
                          QStringLiteral("Предупреждать об это в дальнейшем?");
     m_messages.Show({QStringLiteral("Внимание!"), text, MessageIcon::Error});
 }

@@ -1,14 +1,14 @@
 #include "Story.h"
 
 // ++item name: the player now carries every item of that name
-void Story::CarryCom(const QString &Пар) {
+void Story::CarryCom(QStringView Пар) {
     for (int i = 0; i <= kLastSlot; ++i)
         if (m_world.Items[i].Name == Пар)
             m_world.Carried[i] = kYes;
 }
 
 // --item name: the player no longer carries any item of that name
-void Story::UncarryCom(const QString &Пар) {
+void Story::UncarryCom(QStringView Пар) {
     for (int i = 0; i <= kLastSlot; ++i)
         if (m_world.Items[i].Name == Пар)
             m_world.Carried[i] = kNo;
@@ -16,21 +16,21 @@ void Story::UncarryCom(const QString &Пар) {
 
 // +downtext text: the item's line in a room description. It goes to the item whose index is
 // being defined, whatever is being defined.
-void Story::PlusDownTextCom(const QString &Пар) {
-    m_world.Items[m_world.DefineIndex].DownText = Пар;
+void Story::PlusDownTextCom(QStringView Пар) {
+    m_world.Items[m_world.DefineIndex].DownText = Пар.toString();
 }
 
 // +func_inv name,body: usable only while the player carries the item
-void Story::PlusFuncInvCom(const QString &Пар) {
+void Story::PlusFuncInvCom(QStringView Пар) {
     AddItemFunction(Пар, FunctionKind::Carried, QStringLiteral("+func_inv"));
 }
 
 // +func_loc name,body: usable only while the item lies in the player's room
-void Story::PlusFuncLocCom(const QString &Пар) {
+void Story::PlusFuncLocCom(QStringView Пар) {
     AddItemFunction(Пар, FunctionKind::InRoom, QStringLiteral("+func_loc"));
 }
 
-void Story::AddItemFunction(const QString &Пар, FunctionKind kind, const QString &command) {
+void Story::AddItemFunction(QStringView Пар, FunctionKind kind, const QString &command) {
     const qsizetype comma = Пар.indexOf(u',');
     if (comma < 0) {
         ReportBadCommand(QStringLiteral("Ошибочные параметры к функции %1.").arg(command), Пар,
@@ -44,15 +44,15 @@ void Story::AddItemFunction(const QString &Пар, FunctionKind kind, const QStr
         return;
     }
     const int slot = ++item.FuncCount;
-    item.FuncName[slot] = Пар.left(comma);
-    item.FuncBody[slot] = Пар.mid(comma + 1);
+    item.FuncName[slot] = Пар.left(comma).toString();
+    item.FuncBody[slot] = Пар.mid(comma + 1).toString();
     item.FuncKind[slot] = kind;
 }
 
 // -func name: while a room is defined, every room function of that name is renamed "###~" so
 // that it no longer answers to it; while an item is defined, the names after it in every item
 // move one slot down over it, leaving the bodies where they are.
-void Story::MinusFuncCom(const QString &Пар) {
+void Story::MinusFuncCom(QStringView Пар) {
     if (m_world.Defining == DefineKind::Room) {
         for (Room &room : m_world.Rooms)
             for (QString &name : room.FuncName)
@@ -72,7 +72,7 @@ void Story::MinusFuncCom(const QString &Пар) {
 }
 
 // exitview 1|0: whether room descriptions end with the exits line
-void Story::ExitViewCom(const QString &Пар) {
+void Story::ExitViewCom(QStringView Пар) {
     if (Пар == u"1" || Пар == u"0") {
         m_world.ExitView = Пар.toInt();
         return;
@@ -82,12 +82,12 @@ void Story::ExitViewCom(const QString &Пар) {
 }
 
 // setlooktext word: the player's word for looking
-void Story::SetLookTextCom(const QString &Пар) {
-    m_world.LookWord = Пар;
+void Story::SetLookTextCom(QStringView Пар) {
+    m_world.LookWord = Пар.toString();
 }
 
 // done: closes the definition; what follows writes into the empty slot 0
-void Story::DoneCom(const QString &) {
+void Story::DoneCom(QStringView) {
     m_world.Defining = DefineKind::Nothing;
     m_world.DefineIndex = 0;
 }

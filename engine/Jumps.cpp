@@ -12,8 +12,8 @@ void Story::IndexLabels() {
 // goto label: runs the script from the label's line to its next waiting point, inside the run
 // that is active (if any). A label found nowhere, or on the line the cursor already stands on,
 // does nothing.
-void Story::GotoCom(const QString &Пар) {
-    const auto target = m_labels.constFind(Пар.toLower() + u':');
+void Story::GotoCom(QStringView Пар) {
+    const auto target = m_labels.constFind(Пар.toString().toLower() + u':');
     if (target == m_labels.cend() || *target == m_cursor)
         return;
     m_cursor = *target;

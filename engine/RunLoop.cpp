@@ -31,34 +31,34 @@ void Story::ОбработкаСтроки(int НомерСтроки) {
 }
 
 // line -> command { " & " command }
-void Story::ИсполнитьКомманду(const QString &Комманда) {
+void Story::ИсполнитьКомманду(QStringView Комманда) {
     RunCommands(Комманда, u'&');
 }
 
 // Cuts a text at each separator, dropping the one character on either side of it unseen (they
 // are meant to be spaces), and dispatches every command before looking at the rest. A separator
 // in the first position leaves an empty command.
-void Story::RunCommands(const QString &text, QChar separator) {
-    QString rest = text;
+void Story::RunCommands(QStringView text, QChar separator) {
+    QStringView rest = text;
     for (;;) {
         const qsizetype p = rest.indexOf(separator);
         const bool last = p < 0;
-        const QString command = last ? rest : rest.left(std::max<qsizetype>(p - 1, 0));
+        const QStringView command = last ? rest : rest.left(std::max<qsizetype>(p - 1, 0));
         if (!last)
             rest = rest.mid(p + 2);
-        UseCom(ВыделитьКоманду(command).toLower(), ВыдПараметры(command));
+        UseCom(ВыделитьКоманду(command).toString().toLower(), ВыдПараметры(command));
         if (last || m_unwinding)
             return;
     }
 }
 
 // command -> word [" " parameters]
-QString Story::ВыделитьКоманду(const QString &строчка) {
+QStringView Story::ВыделитьКоманду(QStringView строчка) {
     const qsizetype space = строчка.indexOf(u' ');
     return space < 0 ? строчка : строчка.left(space);
 }
 
-QString Story::ВыдПараметры(const QString &Комманда1) {
+QStringView Story::ВыдПараметры(QStringView Комманда1) {
     const qsizetype space = Комманда1.indexOf(u' ');
     return space < 0 ? QString() : Комманда1.mid(space + 1);
 }

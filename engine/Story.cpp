@@ -5,10 +5,10 @@ Story::Story(Console &console, AuthorMessages &messages)
 
 // A story's faults are told in one form, so an author learns to read them at a glance:
 // what is wrong, the parameter as written, what was expected, and the line of the script.
-void Story::ReportBadCommand(const QString &what, const QString &parameter,
-                             const QString &required) {
+void Story::ReportBadCommand(const QString &what, QStringView parameter, const QString &required) {
     const QChar cr(u'\r');
-    const QString shown = parameter.isEmpty() ? QStringLiteral(" отсутствует") : parameter;
+    const QString shown =
+        parameter.isEmpty() ? QStringLiteral(" отсутствует") : parameter.toString();
     QString text = what + cr + QStringLiteral("Параметр:") + shown + cr;
     if (!required.isEmpty())
         text += QStringLiteral("Требуется: ") + required + cr;

@@ -43,54 +43,63 @@ private:
     // Script run loop and command splitting
     void ОбработкаФайла();
     void ОбработкаСтроки(int НомерСтроки);
-    void ИсполнитьКомманду(const QString &Комманда);
-    void RunCommands(const QString &text, QChar separator);
-    static QString ВыделитьКоманду(const QString &строчка);
-    static QString ВыдПараметры(const QString &Комманда1);
+    void ИсполнитьКомманду(QStringView Комманда);
+    void RunCommands(QStringView text, QChar separator);
+    static QStringView ВыделитьКоманду(QStringView строчка);
+    static QStringView ВыдПараметры(QStringView Комманда1);
 
     // The dispatcher and the commands it runs itself
-    void UseCom(const QString &Ком, const QString &Пар);
-    void IgnoreCom(const QString &Пар);
-    void PrintCom(const QString &Пар);
-    void PrintLineCom(const QString &Пар);
-    void ClsCom(const QString &Пар);
-    void WarnUnknownCommand(const QString &Ком);
+    void UseCom(QStringView Ком, QStringView Пар);
+    void IgnoreCom(QStringView Пар);
+    void PrintCom(QStringView Пар);
+    void PrintLineCom(QStringView Пар);
+    void ClsCom(QStringView Пар);
+    void WarnUnknownCommand(QStringView Ком);
 
     // Jumps
-    void GotoCom(const QString &Пар);
+    void GotoCom(QStringView Пар);
     void IndexLabels();
 
     // Variables and conditions
-    void SetCom(const QString &Пар);
-    void ConditionCom(const QString &Пар);
-    void IfCom(const QString &Комманда);
+    void SetCom(QStringView Пар);
+    void ConditionCom(QStringView Пар);
+    bool SplitCondition(QStringView Пар, QStringView &condition, QStringView &thenPart,
+                        QStringView &elsePart);
+    enum class Outcome {
+        Then,
+        Else,
+        ElseInAnotherRoom,
+        Nothing
+    };
+    Outcome TestCondition(QStringView condition);
+    void IfCom(QStringView Комманда);
     int VariableSlot(const QString &name);
 
     // Inline world commands
-    void CarryCom(const QString &Пар);
-    void UncarryCom(const QString &Пар);
-    void PlusDownTextCom(const QString &Пар);
-    void PlusFuncInvCom(const QString &Пар);
-    void PlusFuncLocCom(const QString &Пар);
-    void AddItemFunction(const QString &Пар, FunctionKind kind, const QString &command);
-    void MinusFuncCom(const QString &Пар);
-    void ExitViewCom(const QString &Пар);
-    void SetLookTextCom(const QString &Пар);
-    void DoneCom(const QString &Пар);
+    void CarryCom(QStringView Пар);
+    void UncarryCom(QStringView Пар);
+    void PlusDownTextCom(QStringView Пар);
+    void PlusFuncInvCom(QStringView Пар);
+    void PlusFuncLocCom(QStringView Пар);
+    void AddItemFunction(QStringView Пар, FunctionKind kind, const QString &command);
+    void MinusFuncCom(QStringView Пар);
+    void ExitViewCom(QStringView Пар);
+    void SetLookTextCom(QStringView Пар);
+    void DoneCom(QStringView Пар);
 
     // World-building commands
-    void Do_NewRoom(const QString &Пар);
-    void Do_NewItem(const QString &Пар);
-    void Do_PlusTitle(const QString &Пар);
-    void Do_PlusText(const QString &Пар);
-    void Do_PlusFunc(const QString &Пар);
-    void Do_PlusItem(const QString &Пар);
-    void Do_DeleteItem(const QString &Пар);
-    void Do_ChRoom(const QString &Пар);
-    void Do_SetRoom(const QString &Пар);
+    void Do_NewRoom(QStringView Пар);
+    void Do_NewItem(QStringView Пар);
+    void Do_PlusTitle(QStringView Пар);
+    void Do_PlusText(QStringView Пар);
+    void Do_PlusFunc(QStringView Пар);
+    void Do_PlusItem(QStringView Пар);
+    void Do_DeleteItem(QStringView Пар);
+    void Do_ChRoom(QStringView Пар);
+    void Do_SetRoom(QStringView Пар);
 
     // Functions of rooms and items, and the room description
-    void FuncCom(const QString &body);
+    void FuncCom(QStringView body);
     void LookCom(const QString &word);
     void DescribeRoom();
     void PrintExits(const Room &room);
@@ -109,7 +118,7 @@ private:
     void PrintLine(const QString &text);
 
     // Messages to the author
-    void ReportBadCommand(const QString &what, const QString &parameter, const QString &required);
+    void ReportBadCommand(const QString &what, QStringView parameter, const QString &required);
     void StartOuterRun();
 
     Console &m_console;

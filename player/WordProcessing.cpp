@@ -27,10 +27,16 @@ constexpr std::initializer_list<QStringView> kSingleLetterExits = {u"с", u"ю",
 bool lineStartsWithPattern(QStringView line, const QString &name, const QString &title) {
     qsizetype at = 0;
     for (QChar c : name) {
-        const QStringView part = c == u'#' ? QStringView(title) : QStringView(&c, 1);
-        if (!line.sliced(at).startsWith(part))
-            return false;
-        at += part.size();
+        if (c == u'#') {
+            if (!line.sliced(at).startsWith(title))
+                return false;
+            at += title.size();
+        } else {
+            // One character at a time, inline: a turn tries every function of every item.
+            if (at == line.size() || line[at] != c)
+                return false;
+            ++at;
+        }
     }
     return at > 0;
 }

@@ -2,6 +2,6 @@
 
 // body -> command { " | " command }: every command of a room or item function, in order, as if
 // it stood in the story.
-void Story::FuncCom(const QString &body) {
+void Story::FuncCom(QStringView body) {
     RunCommands(body, u'|');
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-template <typename Table> int lastNamed(const Table &table, const QString &name, int lastSlot) {
+template <typename Table> int lastNamed(const Table &table, QStringView name, int lastSlot) {
     int found = -1;
     for (int i = 0; i <= lastSlot; ++i)
         if (table[i].Name == name)
@@ -12,26 +12,26 @@ template <typename Table> int lastNamed(const Table &table, const QString &name,
 
 } // namespace
 
-int World::FirstRoomNamed(const QString &name) const {
+int World::FirstRoomNamed(QStringView name) const {
     for (int i = 0; i <= kLastSlot; ++i)
         if (Rooms[i].Name == name)
             return i;
     return -1;
 }
 
-int World::LastRoomNamed(const QString &name, int lastSlot) const {
+int World::LastRoomNamed(QStringView name, int lastSlot) const {
     return lastNamed(Rooms, name, lastSlot);
 }
 
-int World::LastItemNamed(const QString &name) const {
+int World::LastItemNamed(QStringView name) const {
     return lastNamed(Items, name, kLastSlot);
 }
 
-int World::LastVariableNamed(const QString &name) const {
+int World::LastVariableNamed(QStringView name) const {
     return lastNamed(Variables, name, kLastSlot);
 }
 
-bool IsDirectionWord(const QString &name) {
+bool IsDirectionWord(QStringView name) {
     static const QString directions[] = {
         QStringLiteral("с"),     QStringLiteral("з"),      QStringLiteral("в"),
         QStringLiteral("ю"),     QStringLiteral("вперед"), QStringLiteral("вперёд"),

@@ -76,10 +76,10 @@ struct World {
 
     // Name lookups scan every slot, created or not, so an empty name finds an empty slot.
     // A result of -1 means no slot matched.
-    int FirstRoomNamed(const QString &name) const;
-    int LastRoomNamed(const QString &name, int lastSlot = kLastSlot) const;
-    int LastItemNamed(const QString &name) const;
-    int LastVariableNamed(const QString &name) const;
+    int FirstRoomNamed(QStringView name) const;
+    int LastRoomNamed(QStringView name, int lastSlot = kLastSlot) const;
+    int LastItemNamed(QStringView name) const;
+    int LastVariableNamed(QStringView name) const;
 
     Room &Current() { return Rooms[CurrentRoom]; }
     const Room &Current() const { return Rooms[CurrentRoom]; }
@@ -87,4 +87,4 @@ struct World {
 };
 
 // The nine names that make a room function an exit.
-bool IsDirectionWord(const QString &name);
+bool IsDirectionWord(QStringView name);
