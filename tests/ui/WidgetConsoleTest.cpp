@@ -1,0 +1,157 @@
+// The console in the game window's box: the text shown is exactly what the story printed, and
+// the view stands where the story left it.
+
+#include "ui/WidgetConsole.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+class WidgetConsoleTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void showsWhatWasPrinted_data();
+    void showsWhatWasPrinted();
+    void aLineBreakSplitByABoxStaysOne();
+    void printsNothingUntilFlushed();
+    void clearThenPrintShowsOnlyTheNewText();
+    void openingShowsItsStartAndTurnShowsItsEnd();
+    void refillPutsTheTextBackWithTheCaretAfterIt();
+    void aTurnOfTwentyThousandLinesShowsThemAll();
+
+private:
+    // "a" AddText of the rest, "e" Enter, "c" ClearText, "f" Flush.
+    void run(const QStringList &operations);
+
+    QWidget *m_window = nullptr;
+    QPlainTextEdit *m_output = nullptr;
+    QLineEdit *m_input = nullptr;
+    WidgetConsole *m_console = nullptr;
+};
+
+void WidgetConsoleTest::init() {
+    m_window = new QWidget;
+    m_window->resize(360, 240);
+    m_output = new QPlainTextEdit(m_window);
+    m_output->setGeometry(8, 8, 340, 190);
+    m_input = new QLineEdit(m_window);
+    m_input->setGeometry(8, 205, 340, 25);
+    m_console = new WidgetConsole(*m_output, *m_input);
+}
+
+void WidgetConsoleTest::cleanup() {
+    delete m_console;
+    delete m_window;
+}
+
+void WidgetConsoleTest::run(const QStringList &operations) {
+    for (const QString &operation : operations) {
+        if (operation.startsWith(u'a'))
+            m_console->AddText(operation.mid(1));
+        else if (operation == u"e")
+            m_console->Enter();
+        else if (operation == u"c")
+            m_console->ClearText();
+        else if (operation == u"f")
+            m_console->Flush();
+        else
+            QFAIL(qPrintable(QStringLiteral("unknown operation ") + operation));
+    }
+    m_console->Flush();
+}
+
+void WidgetConsoleTest::showsWhatWasPrinted_data() {
+    QTest::addColumn<QStringList>("operations");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("empty text adds nothing") << QStringList{u"aа"_qs, u"a"_qs} << u"а"_qs;
+    QTest::newRow("text, line break, text")
+        << QStringList{u"aа"_qs, u"e"_qs, u"aб"_qs} << u"а\nб"_qs;
+    QTest::newRow("two breaks make an empty line")
+        << QStringList{u"aа"_qs, u"e"_qs, u"e"_qs, u"aб"_qs} << u"а\n\nб"_qs;
+    QTest::newRow("clear on an empty console") << QStringList{u"c"_qs} << QString();
+    QTest::newRow("CR LF inside a text") << QStringList{u"aа\r\nб\r\nв"_qs} << u"а\nб\nв"_qs;
+    QTest::newRow("text without a break goes on the same line")
+        << QStringList{u"aЗдесь "_qs, u"f"_qs, u"aтемно."_qs} << u"Здесь темно."_qs;
+    QTest::newRow("clear forgets what was not yet shown")
+        << QStringList{u"aстарое"_qs, u"c"_qs, u"aновое"_qs} << u"новое"_qs;
+    QTest::newRow("clear after a flush empties the box")
+        << QStringList{u"aстарое"_qs, u"e"_qs, u"f"_qs, u"c"_qs, u"aновое"_qs} << u"новое"_qs;
+    QTest::newRow("markup is shown as typed")
+        << QStringList{u"a<b>жирный</b> &amp;"_qs} << u"<b>жирный</b> &amp;"_qs;
+}
+
+void WidgetConsoleTest::showsWhatWasPrinted() {
+    QFETCH(QStringList, operations);
+    QFETCH(QString, shown);
+    run(operations);
+    QCOMPARE(m_output->toPlainText(), shown);
+}
+
+// A box may come between the CR and the LF of one break; the player still sees one break.
+void WidgetConsoleTest::aLineBreakSplitByABoxStaysOne() {
+    run({u"aа\r"_qs, u"f"_qs, u"a\nб"_qs});
+    QCOMPARE(m_output->toPlainText(), u"а\nб"_qs);
+    QCOMPARE(m_output->blockCount(), 2);
+}
+
+void WidgetConsoleTest::printsNothingUntilFlushed() {
+    m_console->AddText(u"текст"_qs);
+    QCOMPARE(m_output->toPlainText(), QString());
+    m_console->Flush();
+    QCOMPARE(m_output->toPlainText(), u"текст"_qs);
+}
+
+void WidgetConsoleTest::clearThenPrintShowsOnlyTheNewText() {
+    run({u"aпервый ход"_qs, u"e"_qs});
+    m_console->ClearText();
+    m_console->AddText(u">осм"_qs);
+    m_console->Enter();
+    m_console->ShowEnd();
+    QCOMPARE(m_output->toPlainText(), u">осм\n"_qs);
+}
+
+void WidgetConsoleTest::openingShowsItsStartAndTurnShowsItsEnd() {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QScrollBar *scroll = m_output->verticalScrollBar();
+
+    for (int line = 1; line <= 200; ++line) {
+        m_console->AddText(QString::number(line));
+        m_console->Enter();
+    }
+    m_console->Flush();
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), 0);
+    QCOMPARE(m_output->textCursor().position(), 0);
+
+    m_console->ShowEnd();
+    QCOMPARE(scroll->value(), scroll->maximum());
+    QCOMPARE(m_output->textCursor().position(), m_output->document()->characterCount() - 1);
+}
+
+void WidgetConsoleTest::refillPutsTheTextBackWithTheCaretAfterIt() {
+    m_console->RefillInput(u"###"_qs);
+    QCOMPARE(m_input->text(), u"###"_qs);
+    QCOMPARE(m_input->cursorPosition(), 3);
+}
+
+void WidgetConsoleTest::aTurnOfTwentyThousandLinesShowsThemAll() {
+    m_window->show();
+    for (int line = 1; line <= 20000; ++line) {
+        m_console->AddText(u"Строка "_qs + QString::number(line));
+        m_console->Enter();
+    }
+    m_console->ShowEnd();
+    QCOMPARE(m_output->blockCount(), 20001);
+    QCOMPARE(m_output->document()->findBlockByNumber(19999).text(), u"Строка 20000"_qs);
+}
+
+QTEST_MAIN(WidgetConsoleTest)
+#include "WidgetConsoleTest.moc"

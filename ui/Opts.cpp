@@ -1,0 +1,65 @@
+#include "Opts.h"
+
+#include "WindowGeometry.h"
+#include "engine/NumberReading.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Beyond these a console is no longer readable, and a huge font takes the machine a long time
+// to draw.
+constexpr double kSmallestFontSize = 4;
+constexpr double kLargestFontSize = 144;
+
+} // namespace
+
+Opts::Opts(QWidget *gameWindow) : QWidget(gameWindow, Qt::Dialog) {
+    createControls();
+    layoutControls();
+    connectControls();
+}
+
+void Opts::createControls() {
+    setObjectName(QStringLiteral("Opts"));
+    setWindowTitle(QStringLiteral("Настройки..."));
+    // The game waits while its settings are open.
+    setWindowModality(Qt::WindowModal);
+
+    m_fontSize = new QLineEdit(this);
+    m_fontSize->setObjectName(QStringLiteral("FontSize1"));
+    m_fontSize->setPlaceholderText(QStringLiteral("Размер шрифта"));
+    m_fontSize->setToolTip(QStringLiteral("Размер шрифта консоли в пунктах"));
+
+    m_apply = new QPushButton(QStringLiteral("Применить"), this);
+    m_apply->setObjectName(QStringLiteral("TheOK"));
+}
+
+void Opts::layoutControls() {
+    setFixedSize(TwipsToPixels(4680, *this), TwipsToPixels(3150, *this));
+    m_fontSize->setGeometry(TwipsRect(120, 120, 1335, 375, *this));
+    m_apply->setGeometry(TwipsRect(1320, 2640, 1695, 375, *this));
+}
+
+void Opts::connectControls() {
+    connect(m_apply, &QPushButton::clicked, this, &Opts::apply);
+    connect(m_fontSize, &QLineEdit::returnPressed, m_apply, &QPushButton::click);
+}
+
+void Opts::apply() {
+    hide();
+    const double points = FontSizeFromText(m_fontSize->text());
+    if (points != 0)
+        Q_EMIT fontSizeChosen(points);
+}
+
+// The number at the start of the text; none, zero or a negative one leaves the size as it is.
+double Opts::FontSizeFromText(const QString &text) {
+    const double points = ReadNumber(text);
+    if (!std::isfinite(points) || points <= 0)
+        return 0;
+    return std::clamp(points, kSmallestFontSize, kLargestFontSize);
+}

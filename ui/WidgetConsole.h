@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/Console.h"
+
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+// The console as the player sees it: the text of the game window's Output box, and its input
+// line. What a story prints is collected and put into the box in one piece when the story stops
+// (Flush): a story may print tens of thousands of lines in one turn, and laying the box out
+// again for every piece would keep the player waiting. The box then shows exactly the text the
+// story printed, each CR LF (or a CR or LF alone) starting a new line.
+//
+// Where the view stands follows the story too: printing puts the caret at the start of the
+// text, so an opening shows from its first line; a turn ends with the caret at the end, so the
+// player sees its last line.
+class WidgetConsole : public Console {
+public:
+    WidgetConsole(QPlainTextEdit &output, QLineEdit &input);
+
+    void AddText(const QString &text) override;
+    void Enter() override;
+    void ClearText() override;
+    void ShowEnd() override;
+    void RefillInput(const QString &text) override;
+
+    // Puts what was printed since the last flush into the box. Called before every message box,
+    // so the player sees what led to it, and whenever the story stops.
+    void Flush();
+
+private:
+    enum class Caret {
+        Kept,
+        AtStart,
+        AtEnd
+    };
+
+    void appendToBox(QString text);
+    void placeCaret();
+
+    QPlainTextEdit &m_output;
+    QLineEdit &m_input;
+    QString m_pending;
+    bool m_clearBox = false;
+    // The box's text ends with a CR: an LF that opens the next piece belongs to the same break.
+    bool m_boxEndsWithCr = false;
+    Caret m_caret = Caret::Kept;
+};
