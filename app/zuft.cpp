@@ -1,0 +1,39 @@
+// zuft: plays a story in its game window. Without a story named, the launcher opens first.
+
+#include "launcher/ChoiceRecord.h"
+#include "launcher/Intro.h"
+#include "launcher/StoryFileDialog.h"
+#include "ui/MessagePresenter.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zuft"));
+    QApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/icons/zuft-48.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zuft"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a Zuft story (.teg) in its game window. Without a story, the "
+                       "launcher opens\nand offers the story chosen last time."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("story"),
+                                 QStringLiteral("The story file to play at once."),
+                                 QStringLiteral("[story]"));
+    parser.process(app);
+
+    MessageBoxPresenter presenter;
+    FileOpenDialog dialog;
+    ChoiceRecord record(ChoiceRecord::DefaultPath());
+    Intro intro(record, dialog, presenter);
+    if (parser.positionalArguments().isEmpty())
+        intro.show();
+    else
+        intro.startStory(parser.positionalArguments().constFirst());
+    return QApplication::exec();
+}

@@ -1,0 +1,183 @@
+#include "Intro.h"
+
+#include "ChoiceRecord.h"
+#include "ClickableImage.h"
+#include "StoryFileDialog.h"
+#include "ui/MainForm.h"
+#include "ui/MessagePresenter.h"
+#include "ui/WindowGeometry.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString kFileNameCaption = QStringLiteral("Имя файла:");
+
+QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+} // namespace
+
+Intro::Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &presenter,
+             QWidget *parent)
+    : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter) {
+    createControls();
+    createPictures();
+    layoutControls();
+    createActions();
+    connectControls();
+    readRecord();
+}
+
+Intro::~Intro() = default;
+
+void Intro::createControls() {
+    setObjectName(QStringLiteral("Intro"));
+    setWindowTitle(QStringLiteral("Начнем"));
+    setWindowIcon(QIcon(QStringLiteral(":/ui/icons/zuft-32.png")));
+
+    m_chooseLabel = makeLabel(QStringLiteral("FileCh"), QStringLiteral("Сменить файл"), this);
+    m_startLabel = makeLabel(QStringLiteral("Options"), QStringLiteral("Запуск"), this);
+    m_fileName = makeLabel(QStringLiteral("fs"), kFileNameCaption, this);
+    m_fileName->setWordWrap(true);
+    m_fileName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_title = makeLabel(QStringLiteral("TN"), QStringLiteral("DORVANEL"), this);
+    QFont titleFont = m_title->font();
+    titleFont.setPointSize(18);
+    titleFont.setWeight(QFont::Normal);
+    m_title->setFont(titleFont);
+    m_version =
+        makeLabel(QStringLiteral("Label1"),
+                  QStringLiteral("Зуфт Win, версия %1").arg(QStringLiteral(ZUFT_VERSION)), this);
+
+    // The only control that takes the keyboard; Enter starts and Ctrl+O chooses all the same.
+    m_clear = new QPushButton(QStringLiteral("Очистить"), this);
+    m_clear->setObjectName(QStringLiteral("Clear"));
+    m_clear->setFocus();
+}
+
+void Intro::createPictures() {
+    const QCursor pointer(QPixmap(QStringLiteral(":/launcher/icons/pointer.png")), 2, 2);
+    m_chooseImage =
+        new ClickableImage(QStringLiteral(":/launcher/icons/choose.png"), pointer, this);
+    m_chooseImage->setObjectName(QStringLiteral("Image1"));
+    m_chooseImage->setToolTip(QStringLiteral("Сменить файл (Ctrl+O)"));
+    m_startImage = new ClickableImage(QStringLiteral(":/launcher/icons/start.png"), pointer, this);
+    m_startImage->setObjectName(QStringLiteral("Image2"));
+    m_startImage->setToolTip(QStringLiteral("Запуск (Enter)"));
+
+    m_emblem = new QLabel(this);
+    m_emblem->setObjectName(QStringLiteral("Image3"));
+    m_emblem->setPixmap(QPixmap(QStringLiteral(":/launcher/icons/emblem.png")));
+    m_emblem->setScaledContents(true);
+}
+
+void Intro::layoutControls() {
+    setFixedSize(TwipsToPixels(7140, *this), TwipsToPixels(2145, *this));
+    m_chooseImage->setGeometry(TwipsRect(120, 120, 540, 540, *this));
+    m_chooseLabel->setGeometry(TwipsRect(720, 240, 1695, 255, *this));
+    m_startImage->setGeometry(TwipsRect(120, 720, 540, 540, *this));
+    m_startLabel->setGeometry(TwipsRect(720, 840, 1695, 255, *this));
+    m_clear->setGeometry(TwipsRect(2040, 1080, 975, 255, *this));
+    m_fileName->setGeometry(TwipsRect(120, 1320, 2775, 615, *this));
+    m_title->setGeometry(TwipsRect(3840, 840, 2535, 375, *this));
+    m_emblem->setGeometry(TwipsRect(4440, 360, 1425, 1440, *this));
+    m_version->setGeometry(TwipsRect(3000, 1800, 3975, 255, *this));
+    CenterOnScreen(*this);
+}
+
+void Intro::createActions() {
+    auto *choose = new QAction(this);
+    choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(choose, &QAction::triggered, this, &Intro::chooseFile);
+    addAction(choose);
+
+    auto *start = new QAction(this);
+    start->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    connect(start, &QAction::triggered, this, &Intro::startGame);
+    addAction(start);
+}
+
+void Intro::connectControls() {
+    connect(m_chooseImage, &ClickableImage::clicked, this, &Intro::chooseFile);
+    connect(m_startImage, &ClickableImage::clicked, this, &Intro::startGame);
+    connect(m_clear, &QPushButton::clicked, this, &Intro::clearChoice);
+}
+
+// The remembered choice shows on one line with its caption.
+void Intro::readRecord() {
+    QString remembered;
+    if (!m_record.Read(remembered))
+        reportRecordTrouble(
+            QStringLiteral("Не удалось прочитать, какой файл был выбран прошлый раз."));
+    choose(remembered, kFileNameCaption + remembered);
+}
+
+void Intro::chooseFile() {
+    const QString file = m_dialog.ChooseStory(this);
+    if (file.isEmpty())
+        return;
+    choose(file, kFileNameCaption + QStringLiteral("\n ") + file);
+    remember();
+}
+
+void Intro::clearChoice() {
+    choose(QString(), kFileNameCaption);
+    remember();
+}
+
+void Intro::startGame() {
+    if (m_chosenFile.isEmpty()) {
+        m_presenter.Present(this, {QStringLiteral("Запуск..."),
+                                   QStringLiteral("Сначала нужно выбрать файл!"),
+                                   MessageIcon::Exclamation});
+        return;
+    }
+    if (m_game)
+        return;
+    hide();
+    m_game = std::make_unique<MainForm>(m_presenter);
+    m_game->show();
+    // A story that cannot be read leaves nothing to play: the player may choose another.
+    if (!m_game->LoadFile(m_chosenFile)) {
+        m_game.reset();
+        show();
+    }
+}
+
+void Intro::startStory(const QString &filename) {
+    const QString file = QFileInfo(filename).absoluteFilePath();
+    choose(file, kFileNameCaption + QStringLiteral("\n ") + file);
+    remember();
+    startGame();
+}
+
+void Intro::choose(const QString &file, const QString &caption) {
+    m_chosenFile = file;
+    m_fileName->setText(caption);
+    m_fileName->setToolTip(file);
+}
+
+void Intro::remember() {
+    if (!m_record.Write(m_chosenFile))
+        reportRecordTrouble(
+            QStringLiteral("Не удалось запомнить выбранный файл до следующего запуска."));
+}
+
+// Said once: a player who cannot change the folder gains nothing from hearing it at every click.
+void Intro::reportRecordTrouble(const QString &what) {
+    if (m_recordTroubleTold)
+        return;
+    m_recordTroubleTold = true;
+    const QChar cr(u'\r');
+    m_presenter.Present(
+        this, {QStringLiteral("Внимание!"),
+               what + cr + QStringLiteral("Файл:") + m_record.path() + cr + m_record.ErrorString(),
+               MessageIcon::Exclamation});
+}
