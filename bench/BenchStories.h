@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The stories the benchmarks play, generated as story files (Windows-1251, CR LF line ends) so
+// that every run measures exactly the same script.
+
+// The longest story a file may hold, 32,766 lines: a hundred rooms and items with their
+// functions, variables, the opening, then labelled chapters of text, "set", "if" and jumps.
+// Its first run builds the world, describes the first room and stops at the first "wait".
+QByteArray MaximumStory();
+
+// The largest world: 100 rooms with ten exits each (the longest exits line), 100 items with ten
+// functions each, 100 variables. The player stands in the last room, beside the last item.
+QByteArray LargestWorld();
+// The line that takes the last item: it is matched against every function of every item, and
+// its body sets a variable and describes the room again with "setroom".
+QString LargestWorldTurn();
+
+// A story whose opening prints `lines` lines, and whose function "печать" prints them again.
+QByteArray PrintingStory(int lines);
+QString PrintingStoryTurn();
+
+// A story whose opening jumps `depth` times, each jump from a line that a run is executing, so
+// that the runs nest `depth` deep before the last one prints "дно" and stops.
+QByteArray NestedJumps(int depth);
+
+// One room described in one sentence: the smallest story that answers a look.
+QByteArray TinyStory();

@@ -1,0 +1,28 @@
+// A turn that prints N lines into a console held in memory: twice the lines should take about
+// twice the time, whatever N.
+
+#include "BenchStories.h"
+#include "MemoryConsole.h"
+#include "engine/Story.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_PrintLines(benchmark::State &state) {
+    const int lines = int(state.range(0));
+    MemoryConsole host;
+    Story story(host, host);
+    if (!story.LoadBytes(PrintingStory(lines)))
+        state.SkipWithError("the story did not load");
+    for (auto _ : state) {
+        story.Turn(PrintingStoryTurn());
+        benchmark::DoNotOptimize(host.text().constData());
+    }
+    if (host.text().count(u'\n') < lines)
+        state.SkipWithError("the turn printed too few lines");
+    state.counters["lines"] = lines;
+}
+BENCHMARK(BM_PrintLines)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,88 @@
+// The game window's console, on the offscreen platform: a turn that prints N lines, from the
+// press of Enter until the window has painted the result.
+
+#include "BenchStories.h"
+#include "ui/MainForm.h"
+#include "ui/MessagePresenter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Answers every message at once and counts them.
+class CountingPresenter : public MessagePresenter {
+public:
+    void Present(QWidget *, const AuthorMessage &) override { ++count; }
+    int count = 0;
+};
+
+// The game window with a printing story loaded and shown.
+class PrintingWindow {
+public:
+    explicit PrintingWindow(int lines) : m_form(m_presenter) {
+        const QString path = m_folder.filePath(QStringLiteral("print.teg"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(PrintingStory(lines)) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+        file.close();
+        m_form.show();
+        m_loaded = m_form.LoadFile(path);
+        QApplication::processEvents();
+    }
+
+    bool loaded() const { return m_loaded && m_presenter.count == 0; }
+
+    // Enter pressed on the typed line, then the events that repaint the window.
+    void playTurn() {
+        m_form.findChild<QLineEdit *>(QStringLiteral("Input1"))->setText(PrintingStoryTurn());
+        m_form.findChild<QPushButton *>(QStringLiteral("BtnOk"))->click();
+        QApplication::processEvents();
+    }
+
+    int shownLines() const {
+        return m_form.findChild<QPlainTextEdit *>(QStringLiteral("Output"))->blockCount();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    CountingPresenter m_presenter;
+    MainForm m_form;
+    bool m_loaded = false;
+};
+
+void BM_WindowPrintLines(benchmark::State &state) {
+    const int lines = int(state.range(0));
+    PrintingWindow window(lines);
+    if (!window.loaded())
+        state.SkipWithError("the story did not load");
+    for (auto _ : state)
+        window.playTurn();
+    if (window.shownLines() < lines)
+        state.SkipWithError("the window shows too few lines");
+    state.counters["lines"] = lines;
+}
+BENCHMARK(BM_WindowPrintLines)
+    ->Arg(10'000)
+    ->Arg(20'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
