@@ -18,6 +18,6 @@ void Story::ReportBadCommand(const QString &what, QStringView parameter, const Q
 
 // Loading and each turn start the outermost run; a runaway jump chain of an earlier one is over.
 void Story::StartOuterRun() {
-    m_unwinding = false;
+    StartTurnBudget();
     ОбработкаФайла();
 }

@@ -38,6 +38,10 @@ public:
     // The most lines a story may have, and the deepest jumps may nest.
     static constexpr int kMaxLineCount = 32767;
     static constexpr int kMaxNestedRuns = 2000;
+    // The most work one turn (or the load) may do: each command costs kCommandWork plus the
+    // length of its parameters. The longest story run from end to end costs a third of it.
+    static constexpr qint64 kMaxTurnWork = 10'000'000;
+    static constexpr qint64 kCommandWork = 100;
 
 private:
     // Script run loop and command splitting
@@ -120,6 +124,8 @@ private:
     // Messages to the author
     void ReportBadCommand(const QString &what, QStringView parameter, const QString &required);
     void StartOuterRun();
+    void StartTurnBudget();
+    bool SpendWork(QStringView Пар);
 
     Console &m_console;
     AuthorMessages &m_messages;
@@ -138,4 +144,5 @@ private:
     int m_runDepth = 0;
     int m_commandDepth = 0;
     bool m_unwinding = false; // a runaway jump chain: every active run ends
+    qint64 m_turnWork = 0;    // what the commands of this turn have cost so far
 };

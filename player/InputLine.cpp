@@ -24,7 +24,7 @@ void Story::Turn(const QString &typedLine) {
     m_console.EchoTyped(u'>' + m_inputLine);
     m_console.Enter();
     SplitWords();
-    m_unwinding = false;
+    StartTurnBudget();
     ОбработкаСлов();
 }
 

@@ -57,7 +57,7 @@ TEST(Jumps, AnInnerRunThatEndsTheStoryEndsEveryRun) {
 TEST(Jumps, AThousandNestedJumpsComplete) {
     QStringList lines;
     for (int i = 0; i < 1000; ++i)
-        lines << QStringLiteral("rem l%1: & goto rem l%2").arg(i).arg(i + 1);
+        lines << QStringLiteral("rem l%1:").arg(i) << QStringLiteral("goto rem l%1").arg(i + 1);
     lines << "rem l1000:"
           << "pn deep"
           << "wait";
