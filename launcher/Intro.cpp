@@ -76,6 +76,8 @@ void Intro::createPictures() {
     m_emblem->setObjectName(QStringLiteral("Image3"));
     m_emblem->setPixmap(QPixmap(QStringLiteral(":/launcher/icons/emblem.png")));
     m_emblem->setScaledContents(true);
+    // The title is written across the picture, which leaves it a quiet band.
+    m_title->raise();
 }
 
 void Intro::layoutControls() {

@@ -14,8 +14,7 @@ public:
     virtual QString ChooseStory(QWidget *parent) = 0;
 };
 
-// The desktop's file-open dialog, opened in the program's own folder, where the bundled stories
-// lie, and listing story files.
+// The desktop's file-open dialog, listing story files, opened where the bundled stories lie.
 class FileOpenDialog : public StoryFileDialog {
 public:
     QString ChooseStory(QWidget *parent) override;
