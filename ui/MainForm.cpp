@@ -50,6 +50,8 @@ void MainForm::createControls() {
     m_output = new QPlainTextEdit(this);
     m_output->setObjectName(QStringLiteral("Output"));
     m_output->setReadOnly(true);
+    // The player may still select and copy the story's text, with the mouse or the keys.
+    m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_output->setUndoRedoEnabled(false);
     m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

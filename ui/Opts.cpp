@@ -31,7 +31,7 @@ void Opts::createControls() {
 
     m_fontSize = new QLineEdit(this);
     m_fontSize->setObjectName(QStringLiteral("FontSize1"));
-    m_fontSize->setPlaceholderText(QStringLiteral("Размер шрифта"));
+    m_fontSize->setPlaceholderText(QStringLiteral("Размер, пт"));
     m_fontSize->setToolTip(QStringLiteral("Размер шрифта консоли в пунктах"));
 
     m_apply = new QPushButton(QStringLiteral("Применить"), this);
