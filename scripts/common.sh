@@ -6,6 +6,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 # Debian packages the build and the tests need.
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev)
+# clang and its runtime for the fuzzers (scripts/fuzz).
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() package
