@@ -17,15 +17,10 @@ private Q_SLOTS:
 
     void readsTheFirstField_data();
     void readsTheFirstField();
-    void writesOneQuotedLine();
     void refusesPathsItCannotGiveBack_data();
     void refusesPathsItCannotGiveBack();
-    void missingRecordIsCreatedEmpty();
-    void emptiedRecordIsNotEmptyButHoldsNoChoice();
-    void writtenChoiceIsReadBack();
     void unreadableRecordSaysWhy();
     void unwritableRecordSaysWhy();
-    void defaultRecordLivesInTheConfigurationFolder();
 
 private:
     QTemporaryDir m_folder;
@@ -65,12 +60,6 @@ void ChoiceRecordTest::readsTheFirstField() {
     QCOMPARE(ChoiceRecord::Parse(record), chosen);
 }
 
-void ChoiceRecordTest::writesOneQuotedLine() {
-    QCOMPARE(ChoiceRecord::Format(u"/home/игрок/замок.teg"_qs),
-             '"' + EncodeWindows1251(u"/home/игрок/замок.teg"_qs) + "\"\r\n");
-    QCOMPARE(ChoiceRecord::Format(QString()), QByteArray("\"\"\r\n"));
-}
-
 void ChoiceRecordTest::refusesPathsItCannotGiveBack_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("held");
@@ -91,37 +80,6 @@ void ChoiceRecordTest::refusesPathsItCannotGiveBack() {
         QVERIFY(!record.ErrorString().isEmpty());
 }
 
-void ChoiceRecordTest::missingRecordIsCreatedEmpty() {
-    const QString path = m_folder.filePath(u"new/folder/special1.tmp"_qs);
-    ChoiceRecord record(path);
-    QString chosen = u"прежний"_qs;
-    QVERIFY(record.Read(chosen));
-    QCOMPARE(chosen, QString());
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(QFileInfo(path).size(), 0);
-}
-
-void ChoiceRecordTest::emptiedRecordIsNotEmptyButHoldsNoChoice() {
-    ChoiceRecord record(m_folder.filePath(u"emptied.tmp"_qs));
-    QVERIFY(record.Write(QString()));
-    QCOMPARE(QFileInfo(record.path()).size(), 4);
-    QString chosen = u"прежний"_qs;
-    QVERIFY(record.Read(chosen));
-    QCOMPARE(chosen, QString());
-}
-
-void ChoiceRecordTest::writtenChoiceIsReadBack() {
-    ChoiceRecord record(m_folder.filePath(u"written.tmp"_qs));
-    QVERIFY(record.Write(u"/первый.teg"_qs));
-    QVERIFY(record.Write(u"/второй.teg"_qs));
-    QFile file(record.path());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), ChoiceRecord::Format(u"/второй.teg"_qs));
-    QString chosen;
-    QVERIFY(ChoiceRecord(record.path()).Read(chosen));
-    QCOMPARE(chosen, u"/второй.teg"_qs);
-}
-
 void ChoiceRecordTest::unreadableRecordSaysWhy() {
     // A folder where the record should be: neither read nor replaced.
     ChoiceRecord record(m_folder.path());
@@ -140,12 +98,6 @@ void ChoiceRecordTest::unwritableRecordSaysWhy() {
     QVERIFY(!record.ErrorString().isEmpty());
     QString chosen;
     QVERIFY(!record.Read(chosen));
-}
-
-void ChoiceRecordTest::defaultRecordLivesInTheConfigurationFolder() {
-    QCOMPARE(ChoiceRecord::DefaultPath(),
-             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                 u"/special1.tmp"_qs);
 }
 
 QTEST_MAIN(ChoiceRecordTest)

@@ -42,14 +42,10 @@ class IntroTest : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
 
     void launcherHasItsControls();
-    void firstRunCreatesAnEmptyRecord();
-    void chooseShowsTheFileAndRemembersIt();
-    void cancelKeepsTheEarlierChoice();
-    void clearForgetsTheChoice();
-    void startWithoutFileAsksForOne();
+    void firstRunHasNoChoiceAndAsksForOne();
+    void chooseRemembersAndCancelKeeps();
     void choiceCarriesOverToTheNextLaunch();
     void clearCarriesOverToTheNextLaunch();
     void startOpensTheGameWindow();
@@ -61,8 +57,9 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<Intro> launch();
-    void click(Intro &intro, const char *picture);
+    void click(Intro &intro, const char *control);
     QString fileCaption(const Intro &intro) { return control<QLabel>(intro, "fs")->text(); }
+    void expectAskedForAFile();
 
     StoryFolder m_folder;
     QString m_story;
@@ -83,10 +80,6 @@ void IntroTest::init() {
     m_presenter = RecordingPresenter();
 }
 
-void IntroTest::cleanup() {
-    m_record.reset();
-}
-
 std::unique_ptr<Intro> IntroTest::launch() {
     auto intro = std::make_unique<Intro>(*m_record, m_dialog, m_presenter);
     intro->show();
@@ -95,8 +88,15 @@ std::unique_ptr<Intro> IntroTest::launch() {
     return intro;
 }
 
-void IntroTest::click(Intro &intro, const char *picture) {
-    QTest::mouseClick(control<QWidget>(intro, picture), Qt::LeftButton);
+void IntroTest::click(Intro &intro, const char *name) {
+    QTest::mouseClick(control<QWidget>(intro, name), Qt::LeftButton);
+}
+
+void IntroTest::expectAskedForAFile() {
+    QCOMPARE(m_presenter.messages.size(), 1);
+    QCOMPARE(m_presenter.messages[0].title, u"Запуск..."_qs);
+    QCOMPARE(m_presenter.messages[0].text, u"Сначала нужно выбрать файл!"_qs);
+    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
 }
 
 void IntroTest::launcherHasItsControls() {
@@ -105,59 +105,31 @@ void IntroTest::launcherHasItsControls() {
     QCOMPARE(control<QLabel>(*intro, "FileCh")->text(), u"Сменить файл"_qs);
     QCOMPARE(control<QLabel>(*intro, "Options")->text(), u"Запуск"_qs);
     QCOMPARE(control<QLabel>(*intro, "TN")->text(), u"DORVANEL"_qs);
-    QVERIFY(!control<QLabel>(*intro, "Image3")->pixmap().isNull());
-    QVERIFY(control<QLabel>(*intro, "Label1")->text().contains(u"1.0"_qs));
     auto *clear = control<QPushButton>(*intro, "Clear");
     QCOMPARE(clear->text(), u"Очистить"_qs);
     QVERIFY(clear->hasFocus());
 }
 
-void IntroTest::firstRunCreatesAnEmptyRecord() {
+void IntroTest::firstRunHasNoChoiceAndAsksForOne() {
     const auto intro = launch();
     QCOMPARE(fileCaption(*intro), u"Имя файла:"_qs);
     QCOMPARE(contents(m_record->path()), QByteArray());
-    QVERIFY(m_presenter.messages.isEmpty());
-}
-
-void IntroTest::chooseShowsTheFileAndRemembersIt() {
-    const auto intro = launch();
-    m_dialog.answers = {m_story};
-    click(*intro, "Image1");
-    QCOMPARE(intro->ChosenFile(), m_story);
-    QCOMPARE(fileCaption(*intro), u"Имя файла:\n "_qs + m_story);
-    QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
-}
-
-void IntroTest::cancelKeepsTheEarlierChoice() {
-    const auto intro = launch();
-    m_dialog.answers = {m_story, QString()};
-    click(*intro, "Image1");
-    click(*intro, "Image1");
-    QCOMPARE(m_dialog.opened, 2);
-    QCOMPARE(intro->ChosenFile(), m_story);
-    QCOMPARE(fileCaption(*intro), u"Имя файла:\n "_qs + m_story);
-    QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
-}
-
-void IntroTest::clearForgetsTheChoice() {
-    const auto intro = launch();
-    m_dialog.answers = {m_story};
-    click(*intro, "Image1");
-    QTest::mouseClick(control<QPushButton>(*intro, "Clear"), Qt::LeftButton);
-    QCOMPARE(intro->ChosenFile(), QString());
-    QCOMPARE(fileCaption(*intro), u"Имя файла:"_qs);
-    QCOMPARE(contents(m_record->path()), QByteArray("\"\"\r\n"));
-}
-
-void IntroTest::startWithoutFileAsksForOne() {
-    const auto intro = launch();
     click(*intro, "Image2");
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].title, u"Запуск..."_qs);
-    QCOMPARE(m_presenter.messages[0].text, u"Сначала нужно выбрать файл!"_qs);
-    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
+    expectAskedForAFile();
     QVERIFY(intro->isVisible());
     QVERIFY(!intro->game());
+}
+
+void IntroTest::chooseRemembersAndCancelKeeps() {
+    const auto intro = launch();
+    m_dialog.answers = {m_story, QString()};
+    for (int click = 1; click <= 2; ++click) {
+        this->click(*intro, "Image1");
+        QCOMPARE(intro->ChosenFile(), m_story);
+        QCOMPARE(fileCaption(*intro), u"Имя файла:\n "_qs + m_story);
+        QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
+    }
+    QCOMPARE(m_dialog.opened, 2);
 }
 
 void IntroTest::choiceCarriesOverToTheNextLaunch() {
@@ -178,13 +150,15 @@ void IntroTest::clearCarriesOverToTheNextLaunch() {
         const auto first = launch();
         m_dialog.answers = {m_story};
         click(*first, "Image1");
-        QTest::mouseClick(control<QPushButton>(*first, "Clear"), Qt::LeftButton);
+        click(*first, "Clear");
+        QCOMPARE(first->ChosenFile(), QString());
+        QCOMPARE(fileCaption(*first), u"Имя файла:"_qs);
+        QCOMPARE(contents(m_record->path()), QByteArray("\"\"\r\n"));
     }
     const auto second = launch();
     QCOMPARE(fileCaption(*second), u"Имя файла:"_qs);
     click(*second, "Image2");
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].text, u"Сначала нужно выбрать файл!"_qs);
+    expectAskedForAFile();
 }
 
 void IntroTest::startOpensTheGameWindow() {
@@ -194,8 +168,7 @@ void IntroTest::startOpensTheGameWindow() {
     click(*intro, "Image2");
     QVERIFY(!intro->isVisible());
     MainForm *game = intro->game();
-    QVERIFY(game);
-    QVERIFY(game->isVisible());
+    QVERIFY(game && game->isVisible());
     QCOMPARE(game->story().world().LookWord, u"осм"_qs);
     QCOMPARE(control<QPlainTextEdit>(*game, "Output")->toPlainText(), u"Ночь над морем.\n"_qs);
 }
@@ -223,7 +196,6 @@ void IntroTest::unreadableRecordIsToldOnce() {
     ChoiceRecord folderRecord(m_folder.path(u"."_qs));
     Intro intro(folderRecord, m_dialog, m_presenter);
     QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(intro.ChosenFile(), QString());
     m_dialog.answers = {m_story};
     click(intro, "Image1");
@@ -231,15 +203,17 @@ void IntroTest::unreadableRecordIsToldOnce() {
     QCOMPARE(m_presenter.messages.size(), 1);
 }
 
+// A path the record cannot give back is played all the same, and not remembered.
 void IntroTest::unwritableRecordIsToldOnce() {
     const auto intro = launch();
-    m_dialog.answers = {u"/a\"b.teg"_qs, m_story};
+    m_dialog.answers = {u"/a\"b.teg"_qs, u"/故事.teg"_qs};
     click(*intro, "Image1");
     QCOMPARE(intro->ChosenFile(), u"/a\"b.teg"_qs);
-    QCOMPARE(m_presenter.messages.size(), 1);
     click(*intro, "Image1");
+    QCOMPARE(intro->ChosenFile(), u"/故事.teg"_qs);
     QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
+    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(contents(m_record->path()), QByteArray());
 }
 
 void IntroTest::fileDialogListsStoriesInTheProgramFolder() {
@@ -247,9 +221,7 @@ void IntroTest::fileDialogListsStoriesInTheProgramFolder() {
     QCOMPARE(dialog->windowTitle(), u"Сменить файл"_qs);
     QCOMPARE(QDir(dialog->directory()).canonicalPath(),
              QDir(QCoreApplication::applicationDirPath()).canonicalPath());
-    QCOMPARE(dialog->nameFilters().size(), 1);
-    QVERIFY(dialog->nameFilters()[0].startsWith(u"Файлы интепретатора (.teg)"_qs));
-    QVERIFY(dialog->nameFilters()[0].endsWith(u"(*.teg)"_qs));
+    QCOMPARE(dialog->nameFilters(), QStringList{u"Файлы интепретатора (.teg) (*.teg)"_qs});
     QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
 }
 

@@ -4,7 +4,6 @@
 #include "WindowTestSupport.h"
 #include "engine/Story.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,15 +50,12 @@ private Q_SLOTS:
 
     void windowHasItsControls();
     void lookWordIsSetWhenTheStoryLoads();
-    void openingShowsFromItsStart();
     void typedLineAndEnterPlayTurn_data();
     void typedLineAndEnterPlayTurn();
-    void blankLineChangesNothing();
     void serviceMarkerComesBackIntoTheInputLine();
-    void turnShowsItsEnd();
+    void openingShowsItsStartAndTurnItsEnd();
     void boxShowsWhatWasPrintedBeforeIt();
-    void missingStoryIsReported();
-    void clearConsoleFromShortcutAndMenu();
+    void clearConsoleFromItsShortcut();
     void closingTheGameWindowEndsTheProgram();
 
 private:
@@ -108,12 +104,6 @@ void MainFormTest::lookWordIsSetWhenTheStoryLoads() {
     QCOMPARE(m_output->toPlainText(), u">осм\n\nТёплая кухня.\nНа столе лежит хлеб.\n"_qs);
 }
 
-void MainFormTest::openingShowsFromItsStart() {
-    QVERIFY(m_output->toPlainText().startsWith(u"Вступление, строка 1.\n"_qs));
-    QVERIFY(m_output->verticalScrollBar()->maximum() > 0);
-    QCOMPARE(m_output->verticalScrollBar()->value(), 0);
-}
-
 void MainFormTest::typedLineAndEnterPlayTurn_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("shown");
@@ -139,14 +129,6 @@ void MainFormTest::typedLineAndEnterPlayTurn() {
     QCOMPARE(m_input->text(), QString());
 }
 
-void MainFormTest::blankLineChangesNothing() {
-    type(u"считать"_qs);
-    const QString before = m_output->toPlainText();
-    type(u"   "_qs);
-    QCOMPARE(m_output->toPlainText(), before);
-    QCOMPARE(m_input->text(), QString());
-}
-
 void MainFormTest::serviceMarkerComesBackIntoTheInputLine() {
     type(u"###"_qs);
     QCOMPARE(m_output->toPlainText(), u">###\n\nЭто что ввы ввели?\n"_qs);
@@ -154,10 +136,14 @@ void MainFormTest::serviceMarkerComesBackIntoTheInputLine() {
     QCOMPARE(m_input->cursorPosition(), 3);
 }
 
-void MainFormTest::turnShowsItsEnd() {
+void MainFormTest::openingShowsItsStartAndTurnItsEnd() {
+    QScrollBar *scroll = m_output->verticalScrollBar();
+    QVERIFY(m_output->toPlainText().startsWith(u"Вступление, строка 1.\n"_qs));
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), 0);
+
     type(u"петь"_qs);
     QVERIFY(m_output->toPlainText().endsWith(u"Куплет 100.\n"_qs));
-    QScrollBar *scroll = m_output->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
     QCOMPARE(scroll->value(), scroll->maximum());
 }
@@ -170,27 +156,11 @@ void MainFormTest::boxShowsWhatWasPrintedBeforeIt() {
     QCOMPARE(m_presenter.consoleBehindBox[0], u">ошибиться\n\nДо ошибки.\n"_qs);
 }
 
-void MainFormTest::missingStoryIsReported() {
-    MainForm form(m_presenter);
-    QVERIFY(!form.LoadFile(m_stories.path(u"нет такой.teg"_qs)));
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].title, u"Ошибка!"_qs);
-}
-
-void MainFormTest::clearConsoleFromShortcutAndMenu() {
+void MainFormTest::clearConsoleFromItsShortcut() {
     type(u"считать"_qs);
     QTest::keyClick(m_input, Qt::Key_L, Qt::ControlModifier);
     QCOMPARE(m_output->toPlainText(), QString());
 
-    type(u"считать"_qs);
-    QAction *clear = nullptr;
-    for (QAction *action : m_form->actions()) {
-        if (action->text() == u"Очистить консоль")
-            clear = action;
-    }
-    QVERIFY(clear);
-    clear->trigger();
-    QCOMPARE(m_output->toPlainText(), QString());
     // A cleared console goes on with the next turn as usual.
     type(u"считать"_qs);
     QCOMPARE(m_output->toPlainText(), u">считать\n\nраз\nдва\nтри\n"_qs);

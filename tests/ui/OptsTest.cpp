@@ -4,7 +4,6 @@
 #include "WindowTestSupport.h"
 #include "ui/MainForm.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,7 +17,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void windowHasItsControls();
     void appliesTheFontSizeTyped_data();
     void appliesTheFontSizeTyped();
     void gameWaitsWhileSettingsAreOpen();
@@ -52,14 +50,6 @@ void OptsTest::applySize(const QString &text) {
     size->clear();
     typeText(size, text);
     QTest::mouseClick(control<QPushButton>(*m_opts, "TheOK"), Qt::LeftButton);
-}
-
-void OptsTest::windowHasItsControls() {
-    m_form->openSettings();
-    QCOMPARE(m_opts->windowTitle(), u"Настройки..."_qs);
-    QVERIFY(m_opts->isVisible());
-    QCOMPARE(control<QLineEdit>(*m_opts, "FontSize1")->text(), QString());
-    QCOMPARE(control<QPushButton>(*m_opts, "TheOK")->text(), u"Применить"_qs);
 }
 
 void OptsTest::appliesTheFontSizeTyped_data() {
@@ -98,6 +88,8 @@ void OptsTest::gameWaitsWhileSettingsAreOpen() {
 void OptsTest::keepsTheTypedSizeBetweenOpenings() {
     applySize(u"16"_qs);
     m_form->openSettings();
+    QCOMPARE(m_opts->windowTitle(), u"Настройки..."_qs);
+    QCOMPARE(control<QPushButton>(*m_opts, "TheOK")->text(), u"Применить"_qs);
     QCOMPARE(control<QLineEdit>(*m_opts, "FontSize1")->text(), u"16"_qs);
 }
 

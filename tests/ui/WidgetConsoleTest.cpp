@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -18,11 +17,6 @@ private Q_SLOTS:
 
     void showsWhatWasPrinted_data();
     void showsWhatWasPrinted();
-    void aLineBreakSplitByABoxStaysOne();
-    void printsNothingUntilFlushed();
-    void clearThenPrintShowsOnlyTheNewText();
-    void openingShowsItsStartAndTurnShowsItsEnd();
-    void refillPutsTheTextBackWithTheCaretAfterIt();
     void aTurnOfTwentyThousandLinesShowsThemAll();
 
 private:
@@ -79,10 +73,11 @@ void WidgetConsoleTest::showsWhatWasPrinted_data() {
     QTest::newRow("CR LF inside a text") << QStringList{u"aа\r\nб\r\nв"_qs} << u"а\nб\nв"_qs;
     QTest::newRow("text without a break goes on the same line")
         << QStringList{u"aЗдесь "_qs, u"f"_qs, u"aтемно."_qs} << u"Здесь темно."_qs;
-    QTest::newRow("clear forgets what was not yet shown")
-        << QStringList{u"aстарое"_qs, u"c"_qs, u"aновое"_qs} << u"новое"_qs;
     QTest::newRow("clear after a flush empties the box")
         << QStringList{u"aстарое"_qs, u"e"_qs, u"f"_qs, u"c"_qs, u"aновое"_qs} << u"новое"_qs;
+    // A box may come between the CR and the LF of one break.
+    QTest::newRow("a break split by a flush stays one")
+        << QStringList{u"aа\r"_qs, u"f"_qs, u"a\nб"_qs} << u"а\nб"_qs;
     QTest::newRow("markup is shown as typed")
         << QStringList{u"a<b>жирный</b> &amp;"_qs} << u"<b>жирный</b> &amp;"_qs;
 }
@@ -92,54 +87,6 @@ void WidgetConsoleTest::showsWhatWasPrinted() {
     QFETCH(QString, shown);
     run(operations);
     QCOMPARE(m_output->toPlainText(), shown);
-}
-
-// A box may come between the CR and the LF of one break; the player still sees one break.
-void WidgetConsoleTest::aLineBreakSplitByABoxStaysOne() {
-    run({u"aа\r"_qs, u"f"_qs, u"a\nб"_qs});
-    QCOMPARE(m_output->toPlainText(), u"а\nб"_qs);
-    QCOMPARE(m_output->blockCount(), 2);
-}
-
-void WidgetConsoleTest::printsNothingUntilFlushed() {
-    m_console->AddText(u"текст"_qs);
-    QCOMPARE(m_output->toPlainText(), QString());
-    m_console->Flush();
-    QCOMPARE(m_output->toPlainText(), u"текст"_qs);
-}
-
-void WidgetConsoleTest::clearThenPrintShowsOnlyTheNewText() {
-    run({u"aпервый ход"_qs, u"e"_qs});
-    m_console->ClearText();
-    m_console->AddText(u">осм"_qs);
-    m_console->Enter();
-    m_console->ShowEnd();
-    QCOMPARE(m_output->toPlainText(), u">осм\n"_qs);
-}
-
-void WidgetConsoleTest::openingShowsItsStartAndTurnShowsItsEnd() {
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QScrollBar *scroll = m_output->verticalScrollBar();
-
-    for (int line = 1; line <= 200; ++line) {
-        m_console->AddText(QString::number(line));
-        m_console->Enter();
-    }
-    m_console->Flush();
-    QVERIFY(scroll->maximum() > 0);
-    QCOMPARE(scroll->value(), 0);
-    QCOMPARE(m_output->textCursor().position(), 0);
-
-    m_console->ShowEnd();
-    QCOMPARE(scroll->value(), scroll->maximum());
-    QCOMPARE(m_output->textCursor().position(), m_output->document()->characterCount() - 1);
-}
-
-void WidgetConsoleTest::refillPutsTheTextBackWithTheCaretAfterIt() {
-    m_console->RefillInput(u"###"_qs);
-    QCOMPARE(m_input->text(), u"###"_qs);
-    QCOMPARE(m_input->cursorPosition(), 3);
 }
 
 void WidgetConsoleTest::aTurnOfTwentyThousandLinesShowsThemAll() {
