@@ -1,0 +1,82 @@
+// Text a story or a player may send that no author writes by hand: a line of a mebibyte, NUL and
+// control characters, lines of nothing but spaces, lines of hundreds of words. None of it is
+// special: each is a line like any other, and the story plays on.
+
+#include "support/StoryHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMebibyte(1024 * 1024, u'я');
+
+// A room with a function, so that a turn can show the story still answers.
+QStringList playable(const QStringList &script) {
+    return script + QStringList{"room r", "+func смотреть,pn видно", "+func много,goto rem много",
+                                "setroom r", "wait"};
+}
+
+void expectStillPlaying(StoryHarness &h) {
+    h.turn("смотреть");
+    EXPECT_EQ(h.shown(), ">смотреть\n\nвидно\n");
+}
+
+} // namespace
+
+TEST(LongAndOddText, AMebibyteLineIsPrintedWhole) {
+    StoryHarness h;
+    h.load(playable({"pn " + kMebibyte}));
+    EXPECT_EQ(h.shown(), kMebibyte + "\n\n");
+    EXPECT_TRUE(h.host.boxes.isEmpty());
+    expectStillPlaying(h);
+}
+
+// A hundred thousand commands is more than any turn needs; the rest of the line is not run.
+TEST(LongAndOddText, AMebibyteOfCommandsOnOneLineIsStoppedOnce) {
+    StoryHarness h;
+    h.load(playable({}) << "rem много:"
+                        << QStringLiteral("p я & ").repeated(kMebibyte.size() / 6) + "pn конец");
+    h.turn("много");
+    EXPECT_FALSE(h.shown().contains("конец"));
+    const QStringList boxes = h.takeBoxes();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith("Слишком долгий ход без остановки на wait."));
+    expectStillPlaying(h);
+}
+
+TEST(LongAndOddText, AMebibyteTypedLineIsOneUnknownWord) {
+    StoryHarness h;
+    h.load(playable({}));
+    h.turn(kMebibyte);
+    EXPECT_EQ(h.shown(), ">" + kMebibyte + "\n\nЯ не знаю слова ''" + kMebibyte + "''!\n");
+    EXPECT_EQ(h.story.WordCount(), 1);
+    expectStillPlaying(h);
+}
+
+TEST(LongAndOddText, NulAndControlCharactersAreOrdinaryCharacters) {
+    const QByteArray bytes =
+        QByteArrayLiteral("room \0\x01\r\n+text a\0b\x1b[2J\r\n"
+                          "+func \x7f\x98,pn \x01\0\r\nsetroom \0\x01\r\nwait\r\n");
+    StoryHarness h;
+    ASSERT_TRUE(h.story.LoadBytes(bytes));
+    EXPECT_EQ(h.shown(), QString("a") + QChar(0) + "b" + QChar(0x1b) + "[2J\n");
+    EXPECT_EQ(h.world().Rooms[1].Name, QString(QChar(0)) + QChar(1));
+    h.turn(QString(QChar(0x7f)) + QChar(0x98));
+    EXPECT_TRUE(h.shown().endsWith(QString("\n\n") + QChar(1) + QChar(0) + "\n"));
+    h.turn(QString(QChar(0)));
+    EXPECT_TRUE(h.shown().endsWith("Я не знаю слова ''" + QString(QChar(0)) + "''!\n"));
+    EXPECT_TRUE(h.host.boxes.isEmpty());
+}
+
+TEST(LongAndOddText, LinesOfSpacesAreSilentAndLinesOfWordsAreOneCommand) {
+    QStringList words;
+    for (int i = 1; i <= 300; ++i)
+        words << QString::number(i);
+    StoryHarness h;
+    h.load(playable(
+        {QString(255, u' '), QString(300, u' '), "pn " + words.join(u' '), words.join(u' ')}));
+    EXPECT_EQ(h.shown(), words.join(u' ') + "\n\n");
+    EXPECT_EQ(h.takeBoxes(), QStringList({"Внимание! Неизвестная комманда (1)\nСтрока файла: 4\n"
+                                          "Предупреждать об это в дальнейшем?"}));
+    expectStillPlaying(h);
+}
