@@ -146,10 +146,11 @@ void Intro::startGame() {
     hide();
     m_game = std::make_unique<MainForm>(m_presenter);
     m_game->show();
-    // A story that cannot be read leaves nothing to play: the player may choose another.
+    // A story that cannot be read leaves nothing to play: the player may choose another. The
+    // launcher shows first, so the program never stands without a window.
     if (!m_game->LoadFile(m_chosenFile)) {
-        m_game.reset();
         show();
+        m_game.reset();
     }
 }
 
