@@ -34,7 +34,7 @@ MainForm::MainForm(MessagePresenter &presenter, QWidget *parent)
     layoutControls();
     createActions();
     connectControls();
-    startStory();
+    createStory();
 }
 
 MainForm::~MainForm() = default;
@@ -111,7 +111,7 @@ void MainForm::connectControls() {
     connect(m_opts, &Opts::fontSizeChosen, this, &MainForm::setConsoleFontSize);
 }
 
-void MainForm::startStory() {
+void MainForm::createStory() {
     m_console = std::make_unique<WidgetConsole>(*m_output, *m_input);
     m_story = std::make_unique<Story>(*m_console, *this);
     // The player types at once; the console is read, not written.

@@ -42,7 +42,7 @@ private:
     void layoutControls();
     void createActions();
     void connectControls();
-    void startStory();
+    void createStory();
 
     void playTurn();
     void showConsoleMenu(const QPoint &position);

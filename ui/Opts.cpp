@@ -17,7 +17,7 @@ constexpr double kLargestFontSize = 144;
 
 } // namespace
 
-Opts::Opts(QWidget *gameWindow) : QWidget(gameWindow, Qt::Dialog) {
+Opts::Opts(QWidget *gameWindow) : QDialog(gameWindow) {
     createControls();
     layoutControls();
     connectControls();
@@ -34,8 +34,10 @@ void Opts::createControls() {
     m_fontSize->setPlaceholderText(QStringLiteral("Размер, пт"));
     m_fontSize->setToolTip(QStringLiteral("Размер шрифта консоли в пунктах"));
 
+    // Enter applies, Escape leaves the size as it was, as in any dialog.
     m_apply = new QPushButton(QStringLiteral("Применить"), this);
     m_apply->setObjectName(QStringLiteral("TheOK"));
+    m_apply->setDefault(true);
 }
 
 void Opts::layoutControls() {
@@ -46,7 +48,6 @@ void Opts::layoutControls() {
 
 void Opts::connectControls() {
     connect(m_apply, &QPushButton::clicked, this, &Opts::apply);
-    connect(m_fontSize, &QLineEdit::returnPressed, m_apply, &QPushButton::click);
 }
 
 void Opts::apply() {

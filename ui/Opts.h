@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QLineEdit;
 class QPushButton;
 
 // The settings window: the size of the console's font. It is hidden, never destroyed, between
 // openings, so the player finds the size they typed last time.
-class Opts : public QWidget {
+class Opts : public QDialog {
     Q_OBJECT
 
 public:

@@ -80,7 +80,9 @@ void OptsTest::appliesTheFontSizeTyped() {
 void OptsTest::gameWaitsWhileSettingsAreOpen() {
     m_form->openSettings();
     QCOMPARE(QApplication::activeModalWidget(), m_opts);
-    m_opts->close();
+    QVERIFY(QTest::qWaitForWindowActive(m_opts));
+    QTest::keyClick(control<QLineEdit>(*m_opts, "FontSize1"), Qt::Key_Escape);
+    QVERIFY(!m_opts->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(m_form->isEnabled());
 }
