@@ -2,20 +2,13 @@
 // point that never nest at all, conditions inside conditions. Each is stopped with one box to
 // the author, and the next turn plays as if nothing had happened.
 
-#include "support/StoryHarness.h"
+#include "TroubleStory.h"
 
 #include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-// A room with a function that starts the trouble and one that shows the story still answers.
-QStringList withFunctions(const QString &trouble, const QStringList &script) {
-    return QStringList{"room r", "+func беда," + trouble, "+func смотреть,pn видно", "setroom r",
-                       "wait"} +
-           script;
-}
 
 // count labelled lines, each jumping to the next through `conditions` nested conditions.
 QStringList jumpChain(int count, int conditions) {
@@ -38,12 +31,6 @@ QStringList errorBoxes(StoryHarness &h) {
     return errors;
 }
 
-void expectStillPlaying(StoryHarness &h) {
-    h.turn("смотреть");
-    EXPECT_EQ(h.shown(), ">смотреть\n\nвидно\n");
-    EXPECT_TRUE(h.takeBoxes().isEmpty());
-}
-
 } // namespace
 
 TEST(Nesting, ALabelJumpingBackToItselfIsStoppedOnceAtLoadAndInATurn) {
@@ -55,7 +42,7 @@ TEST(Nesting, ALabelJumpingBackToItselfIsStoppedOnceAtLoadAndInATurn) {
     EXPECT_TRUE(boxes[0].startsWith("Слишком много переходов подряд без остановки на wait."));
 
     StoryHarness inTurn;
-    inTurn.load(withFunctions("goto rem круг | pn после", loop));
+    inTurn.load(storyWithTrouble("goto rem круг | pn после", loop));
     inTurn.turn("беда");
     boxes = inTurn.takeBoxes();
     ASSERT_EQ(boxes.size(), 1);
@@ -77,7 +64,7 @@ TEST(Nesting, AJumpBackOverAWaitingPointIsStoppedOnceAtLoadAndInATurn) {
     EXPECT_TRUE(atLoad.shown().endsWith("круг\n"));
 
     StoryHarness inTurn;
-    inTurn.load(withFunctions("goto rem начало", loop));
+    inTurn.load(storyWithTrouble("goto rem начало", loop));
     for (int turn = 0; turn < 2; ++turn) {
         inTurn.turn("беда");
         EXPECT_EQ(inTurn.takeBoxes().size(), 1);
@@ -90,7 +77,7 @@ TEST(Nesting, AJumpBackOverAWaitingPointIsStoppedOnceAtLoadAndInATurn) {
 TEST(Nesting, TheDeepestNestingLeavesTwoMebibytesOfTheStack) {
     StoryHarness h;
     const std::unique_ptr<QThread> story(QThread::create([&h] {
-        h.load(withFunctions("goto rem l0", jumpChain(1500, 3)));
+        h.load(storyWithTrouble("goto rem l0", jumpChain(1500, 3)));
         h.turn("беда");
     }));
     story->setStackSize(6 * 1024 * 1024);
@@ -105,8 +92,8 @@ TEST(Nesting, TheDeepestNestingLeavesTwoMebibytesOfTheStack) {
 
 TEST(Nesting, ALongLineOfConditionsInsideConditionsIsStopped) {
     StoryHarness h;
-    h.load(withFunctions("goto rem x",
-                         {"rem x:", QStringLiteral("if a=0 then ").repeated(5000) + "pn дно"}));
+    h.load(storyWithTrouble("goto rem x",
+                            {"rem x:", QStringLiteral("if a=0 then ").repeated(5000) + "pn дно"}));
     h.turn("беда");
     EXPECT_EQ(errorBoxes(h).size(), 1);
     EXPECT_FALSE(h.shown().contains("дно"));

@@ -2,31 +2,24 @@
 // control characters, lines of nothing but spaces, lines of hundreds of words. None of it is
 // special: each is a line like any other, and the story plays on.
 
-#include "support/StoryHarness.h"
-
-#include <gtest/gtest.h>
+#include "TroubleStory.h"
 
 namespace {
 
 const QString kMebibyte(1024 * 1024, u'я');
 
-// A room with a function, so that a turn can show the story still answers.
-QStringList playable(const QStringList &script) {
-    return script + QStringList{"room r", "+func смотреть,pn видно", "+func много,goto rem много",
-                                "setroom r", "wait"};
-}
-
-void expectStillPlaying(StoryHarness &h) {
-    h.turn("смотреть");
-    EXPECT_EQ(h.shown(), ">смотреть\n\nвидно\n");
+// The trouble is the script after the label.
+QStringList storyRunning(const QStringList &script) {
+    return storyWithTrouble("goto rem беда", QStringList{"rem беда:"} + script);
 }
 
 } // namespace
 
 TEST(LongAndOddText, AMebibyteLineIsPrintedWhole) {
     StoryHarness h;
-    h.load(playable({"pn " + kMebibyte}));
-    EXPECT_EQ(h.shown(), kMebibyte + "\n\n");
+    h.load(storyRunning({"pn " + kMebibyte}));
+    h.turn("беда");
+    EXPECT_EQ(h.shown(), ">беда\n\n" + kMebibyte + "\n");
     EXPECT_TRUE(h.host.boxes.isEmpty());
     expectStillPlaying(h);
 }
@@ -34,9 +27,8 @@ TEST(LongAndOddText, AMebibyteLineIsPrintedWhole) {
 // A hundred thousand commands is more than any turn needs; the rest of the line is not run.
 TEST(LongAndOddText, AMebibyteOfCommandsOnOneLineIsStoppedOnce) {
     StoryHarness h;
-    h.load(playable({}) << "rem много:"
-                        << QStringLiteral("p я & ").repeated(kMebibyte.size() / 6) + "pn конец");
-    h.turn("много");
+    h.load(storyRunning({QStringLiteral("p я & ").repeated(kMebibyte.size() / 6) + "pn конец"}));
+    h.turn("беда");
     EXPECT_FALSE(h.shown().contains("конец"));
     const QStringList boxes = h.takeBoxes();
     ASSERT_EQ(boxes.size(), 1);
@@ -46,7 +38,7 @@ TEST(LongAndOddText, AMebibyteOfCommandsOnOneLineIsStoppedOnce) {
 
 TEST(LongAndOddText, AMebibyteTypedLineIsOneUnknownWord) {
     StoryHarness h;
-    h.load(playable({}));
+    h.load(storyRunning({}));
     h.turn(kMebibyte);
     EXPECT_EQ(h.shown(), ">" + kMebibyte + "\n\nЯ не знаю слова ''" + kMebibyte + "''!\n");
     EXPECT_EQ(h.story.WordCount(), 1);
@@ -73,10 +65,11 @@ TEST(LongAndOddText, LinesOfSpacesAreSilentAndLinesOfWordsAreOneCommand) {
     for (int i = 1; i <= 300; ++i)
         words << QString::number(i);
     StoryHarness h;
-    h.load(playable(
+    h.load(storyRunning(
         {QString(255, u' '), QString(300, u' '), "pn " + words.join(u' '), words.join(u' ')}));
-    EXPECT_EQ(h.shown(), words.join(u' ') + "\n\n");
-    EXPECT_EQ(h.takeBoxes(), QStringList({"Внимание! Неизвестная комманда (1)\nСтрока файла: 4\n"
+    h.turn("беда");
+    EXPECT_EQ(h.shown(), ">беда\n\n" + words.join(u' ') + "\n");
+    EXPECT_EQ(h.takeBoxes(), QStringList({"Внимание! Неизвестная комманда (1)\nСтрока файла: 10\n"
                                           "Предупреждать об это в дальнейшем?"}));
     expectStillPlaying(h);
 }
