@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -15,6 +18,11 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/icons/zuft-48.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("zuft"));
+    // The windows speak Russian, so the toolkit's own dialogs and menus do too.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
