@@ -6,17 +6,19 @@
 
 namespace {
 
-// One character per byte, taken from Qt's decoder byte by byte. A byte the code page leaves
-// undefined (0x98) becomes the control character of the same number, as the system's own
-// conversion does, rather than a replacement mark that would merge it with other bytes.
+// One character per byte, taken from Qt's decoder. A byte the code page leaves undefined (0x98)
+// becomes the control character of the same number, as the system's own conversion does,
+// rather than a replacement mark that would merge it with other bytes. All 256 bytes go through
+// one decoder at once: opening a decoder is what costs, and a program starts with this table.
 std::array<char16_t, 256> buildTable() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int byte = 0; byte < 256; ++byte)
+        bytes[byte] = char(byte);
+    const QString decoded = QStringDecoder("windows-1251").decode(bytes);
     std::array<char16_t, 256> table{};
     for (int byte = 0; byte < 256; ++byte) {
-        const char c = char(byte);
-        QStringDecoder decoder("windows-1251");
-        const QString decoded = decoder.decode(QByteArrayView(&c, 1));
-        const bool single = decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter;
-        table[byte] = single ? decoded[0].unicode() : char16_t(byte);
+        const QChar c = decoded.size() == 256 ? decoded[byte] : QChar::ReplacementCharacter;
+        table[byte] = c != QChar::ReplacementCharacter ? c.unicode() : char16_t(byte);
     }
     return table;
 }
