@@ -31,8 +31,15 @@ QString ChoiceRecord::DefaultPath() {
 
 bool ChoiceRecord::Read(QString &chosen) {
     chosen.clear();
-    if (!QFileInfo::exists(m_path))
+    const QFileInfo info(m_path);
+    if (!info.exists())
         return createEmpty();
+    // A folder, a pipe or a device in the record's place never reads as one line, and a pipe
+    // would keep the launcher waiting for a writer.
+    if (!info.isFile()) {
+        m_error = QStringLiteral("На месте записи лежит не обычный файл.");
+        return false;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = file.errorString();

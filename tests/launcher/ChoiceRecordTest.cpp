@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class ChoiceRecordTest : public QObject {
     Q_OBJECT
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void readsTheFirstField();
     void refusesPathsItCannotGiveBack_data();
     void refusesPathsItCannotGiveBack();
+    void unreadableRecordSaysWhy_data();
     void unreadableRecordSaysWhy();
     void unwritableRecordSaysWhy();
 
@@ -80,9 +82,18 @@ void ChoiceRecordTest::refusesPathsItCannotGiveBack() {
         QVERIFY(!record.ErrorString().isEmpty());
 }
 
+void ChoiceRecordTest::unreadableRecordSaysWhy_data() {
+    QTest::addColumn<QString>("path");
+
+    const QString pipe = m_folder.filePath(u"pipe.tmp"_qs);
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QTest::newRow("a folder") << m_folder.path();
+    QTest::newRow("a pipe that nobody writes") << pipe;
+}
+
 void ChoiceRecordTest::unreadableRecordSaysWhy() {
-    // A folder where the record should be: neither read nor replaced.
-    ChoiceRecord record(m_folder.path());
+    QFETCH(QString, path);
+    ChoiceRecord record(path);
     QString chosen = u"прежний"_qs;
     QVERIFY(!record.Read(chosen));
     QCOMPARE(chosen, QString());
