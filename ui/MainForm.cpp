@@ -124,16 +124,13 @@ bool MainForm::LoadFile(const QString &filename) {
     return loaded;
 }
 
+// One press of Enter. The message boxes of a turn are modal, so no second line can come in
+// before this one is played.
 void MainForm::playTurn() {
-    // A message box of a turn runs its own event loop; the next line waits for this one.
-    if (m_turnRunning)
-        return;
-    m_turnRunning = true;
     const QString line = m_input->text();
     m_input->clear();
     m_story->Turn(line);
     m_console->Flush();
-    m_turnRunning = false;
 }
 
 void MainForm::Show(const AuthorMessage &message) {

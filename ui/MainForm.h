@@ -60,5 +60,4 @@ private:
 
     std::unique_ptr<WidgetConsole> m_console;
     std::unique_ptr<Story> m_story;
-    bool m_turnRunning = false;
 };
