@@ -4,7 +4,9 @@
 #include "WindowTestSupport.h"
 #include "engine/Story.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void openingShowsItsStartAndTurnItsEnd();
     void boxShowsWhatWasPrintedBeforeIt();
     void clearConsoleFromItsShortcut();
+    void consoleMenuOffersClearAndSettings();
     void closingTheGameWindowEndsTheProgram();
 
 private:
@@ -164,6 +167,24 @@ void MainFormTest::clearConsoleFromItsShortcut() {
     // A cleared console goes on with the next turn as usual.
     type(u"считать"_qs);
     QCOMPARE(m_output->toPlainText(), u">считать\n\nраз\nдва\nтри\n"_qs);
+}
+
+void MainFormTest::consoleMenuOffersClearAndSettings() {
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        QWidget *menu = QApplication::activePopupWidget();
+        if (!menu)
+            return;
+        for (const QAction *action : menu->actions())
+            offered.append(action->text());
+        menu->close();
+    });
+    const QPoint point(20, 20);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point,
+                                 m_output->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(m_output->viewport(), &rightClick);
+    QVERIFY(offered.contains(u"Очистить консоль"_qs));
+    QVERIFY(offered.contains(u"Настройки..."_qs));
 }
 
 // Even with another window left hidden, as the launcher is, the program ends.
