@@ -26,7 +26,8 @@ public:
 
     static QByteArray Format(const QString &chosen);
     // The first field of the record: after leading spaces, the text between a double quote and
-    // the next one, or without quotes the text up to the first comma or line end.
+    // the next one (or the line's end, in a record cut short), or without quotes the text up to
+    // the first comma or line end.
     static QString Parse(QByteArrayView bytes);
     // Whether the record can hold this path and give it back unchanged.
     static bool CanHold(const QString &chosen);
