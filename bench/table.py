@@ -1,0 +1,142 @@
+#!/usr/bin/python3
+"""Reads what bench/run measured and prints one Markdown table: each figure, its target, and
+whether this machine met it.
+
+usage: table.py RESULTS_DIR
+"""
+
+import json
+import os
+import re
+import statistics
+import sys
+
+MIB = 1024 * 1024
+
+
+def engine_medians(path):
+    """Google Benchmark's JSON: the median of each benchmark's repetitions, in its time unit, or
+    the error that stopped the benchmark."""
+    with open(path) as source:
+        report = json.load(source)
+    medians = {}
+    for row in report["benchmarks"]:
+        if row.get("aggregate_name") == "median" or row.get("error_occurred"):
+            medians[row["run_name"]] = row
+    return medians
+
+
+class Failed(Exception):
+    """A benchmark that stopped with an error: the error takes the place of its figure."""
+
+
+def milliseconds(row):
+    if row.get("error_occurred"):
+        raise Failed(f"{row['run_name']}: {row['error_message']}")
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[row["time_unit"]]
+    return row["real_time"] * scale
+
+
+def time_v(path):
+    """Peak resident memory (KiB) and elapsed seconds from one /usr/bin/time -v report."""
+    with open(path) as source:
+        text = source.read()
+    peak = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", text).group(1))
+    clock = re.search(r"Elapsed \(wall clock\) time \(h:mm:ss or m:ss\): (?:(\d+):)?(\d+):([\d.]+)",
+                      text)
+    hours, minutes, seconds = clock.groups()
+    return peak, int(hours or 0) * 3600 + int(minutes) * 60 + float(seconds)
+
+
+def verdict(met):
+    return "yes" if met else "**no**"
+
+
+def main():
+    results = sys.argv[1]
+    engine = engine_medians(os.path.join(results, "engine.json"))
+    window = engine_medians(os.path.join(results, "window-console.json"))
+    with open(os.path.join(results, "terminal.json")) as source:
+        terminal = json.load(source)
+    with open(os.path.join(results, "window.json")) as source:
+        gui = json.load(source)
+    rows = []
+
+    baseline = milliseconds(engine["BM_LoadBaseline"])
+    load = milliseconds(engine["BM_LoadFile"])
+    rows.append(("Loading the longest story (32,766 lines): LoadFile with its first run, against "
+                 "reading and decoding the file",
+                 f"{load:.2f} ms / {baseline:.2f} ms = {load / baseline:.2f}×", "≤ 4×",
+                 load / baseline <= 4))
+
+    for name, medians, prefix in (
+            ("a console in memory", engine, "BM_PrintLines"),
+            ("the game window's console, offscreen", window, "BM_WindowPrintLines")):
+        label = f"Output, a turn printing 10,000 and 100,000 lines into {name}"
+        try:
+            small = milliseconds(medians[f"{prefix}/10000"])
+            large = milliseconds(medians[f"{prefix}/100000"])
+            rows.append((label, f"{small:.1f} ms, {large:.1f} ms: {large / small:.1f}×", "≤ 12×",
+                         large / small <= 12))
+        except Failed as failure:
+            rows.append((label, f"stopped: {failure}", "≤ 12×", False))
+
+    big = statistics.median(gui["zuft-20000-lines"]["turn_ms"])
+    rows.append(("A turn printing 20,000 lines, Enter to the game window drawn (Xvfb)",
+                 f"{big:.1f} ms", "< 500 ms", big < 500))
+
+    turn = milliseconds(engine["BM_Turn"]) * 1000
+    rows.append(("A turn in the largest world (engine)", f"{turn:.1f} µs", "< 20 µs", turn < 20))
+
+    jumps = engine["BM_NestedJumps"]
+    rows.append(("1,000 nested jumps: stack per nested run (at the 2,000-run limit)",
+                 f"{jumps['stack_bytes_per_run']:.0f} bytes ({jumps['stack_KiB_at_limit']:.0f} KiB)"
+                 f", {milliseconds(jumps):.2f} ms", "completes", not jumps.get("error_occurred")))
+
+    def terminal_median(program, figure):
+        return statistics.median(terminal[program][figure])
+
+    for figure, label, digits in (("first_output_ms", "time to the first prompt", 1),
+                                  ("turn_ms", "Enter to the next prompt", 3)):
+        zuft = terminal_median("zuft-cli", figure)
+        others = {p: terminal_median(p, figure) for p in ("dfrotz", "glulxe")}
+        fastest = min(others.values())
+        shown = ", ".join(f"{p} {v:.{digits}f} ms" for p, v in others.items())
+        rows.append((f"Terminal, {label} (pseudo-terminal)",
+                     f"zuft-cli {zuft:.{digits}f} ms; {shown}",
+                     "≤ the fastest", zuft <= fastest))
+
+    reports = [time_v(os.path.join(results, name)) for name in sorted(os.listdir(results))
+               if name.startswith("time-v.")]
+    story_size = os.path.getsize(os.path.join(results, "stories", "maximum.teg"))
+    limit = 4 * story_size + 16 * MIB
+    peak = max(p for p, _ in reports) * 1024
+    elapsed = statistics.median(e for _, e in reports) * 1000
+    rows.append(("zuft-cli on the longest story, empty input: peak memory (start-up time)",
+                 f"{peak / MIB:.1f} MiB ({elapsed:.0f} ms)",
+                 f"< 4 × {story_size / MIB:.2f} MiB + 16 MiB = {limit / MIB:.1f} MiB", peak < limit))
+
+    floor, zuft = gui["qt-floor"], gui["zuft"]
+    floor_first = statistics.median(floor["first_window_ms"])
+    zuft_first = statistics.median(zuft["first_window_ms"])
+    rows.append(("Game window, start to the first window drawn (Xvfb), against the least Qt window",
+                 f"{zuft_first:.1f} ms / {floor_first:.1f} ms = {zuft_first / floor_first:.2f}×",
+                 "≤ 1.3×", zuft_first / floor_first <= 1.3))
+    zuft_peak = max(zuft["peak_kib"]) / 1024
+    rows.append(("Game window, peak memory (least Qt window)",
+                 f"{zuft_peak:.1f} MiB ({max(floor['peak_kib']) / 1024:.1f} MiB)", "< 40 MiB",
+                 zuft_peak < 40))
+    floor_turn = statistics.median(floor["turn_ms"])
+    zuft_turn = statistics.median(zuft["turn_ms"])
+    rows.append(("Game window, typed turn: Enter to the console drawn, against the least Qt window",
+                 f"{zuft_turn:.2f} ms / {floor_turn:.2f} ms", "≤ +1 ms",
+                 zuft_turn <= floor_turn + 1))
+
+    print("| Measurement | This machine | Target | Met |")
+    print("|---|---|---|---|")
+    for measurement, result, target, met in rows:
+        print(f"| {measurement} | {result} | {target} | {verdict(met)} |")
+
+
+if __name__ == "__main__":
+    main()
