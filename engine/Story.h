@@ -35,8 +35,9 @@ public:
     const QString &Word(int index) const { return m_words[index]; }
     int WordCount() const { return m_wordCount; }
 
-    // The most lines a story may have, and the deepest jumps may nest.
+    // The most lines and bytes a story may have, and the deepest jumps may nest.
     static constexpr int kMaxLineCount = 32767;
+    static constexpr qint64 kMaxStoryBytes = 64 << 20;
     static constexpr int kMaxNestedRuns = 2000;
     // The most work one turn (or the load) may do: each command costs kCommandWork plus the
     // length of its parameters. The longest story run from end to end costs a third of it.

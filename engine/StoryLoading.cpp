@@ -2,6 +2,7 @@
 #include "Windows1251.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -16,18 +17,31 @@ AuthorMessage storyFileError(const QString &what, const QString &filename, const
 } // namespace
 
 // Opening for reading never creates the file: a mistyped path must not leave an empty story.
+// Only a plain file of a sane size is read, so that a pipe, a device or a runaway file can
+// neither stall the program nor exhaust its memory.
 bool Story::LoadFile(const QString &filename) {
-    QFile file(filename);
-    if (!file.exists()) {
+    const QFileInfo info(filename);
+    if (!info.exists()) {
         m_messages.Show(storyFileError(QStringLiteral("Файл истории не найден."), filename, {}));
         return false;
     }
+    const QString unreadable = QStringLiteral("Файл истории не удалось прочитать.");
+    if (!info.isFile()) {
+        m_messages.Show(storyFileError(unreadable, filename, QStringLiteral("Это не файл.")));
+        return false;
+    }
+    if (info.size() > kMaxStoryBytes) {
+        m_messages.Show(
+            storyFileError(QStringLiteral("Файл истории слишком велик."), filename,
+                           QStringLiteral("Допустимо не более %1 МиБ.").arg(kMaxStoryBytes >> 20)));
+        return false;
+    }
+    QFile file(filename);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        m_messages.Show(storyFileError(QStringLiteral("Файл истории не удалось прочитать."),
-                                       filename, file.errorString()));
+        m_messages.Show(storyFileError(unreadable, filename, file.errorString()));
         return false;
     }
     return LoadBytes(bytes, filename);
