@@ -19,7 +19,9 @@ void BM_PrintLines(benchmark::State &state) {
         story.Turn(PrintingStoryTurn());
         benchmark::DoNotOptimize(host.text().constData());
     }
-    if (host.text().count(u'\n') < lines)
+    if (host.messages() != 0)
+        state.SkipWithError("the story reported a fault to its author");
+    else if (host.text().count(u'\n') < lines)
         state.SkipWithError("the turn printed too few lines");
     state.counters["lines"] = lines;
 }
