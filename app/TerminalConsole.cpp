@@ -3,8 +3,12 @@
 #include <iostream>
 #include <string>
 
+// Standard output is flushed before every prompt and every message to the author, so a turn's
+// answer reaches the terminal in one write rather than one per line.
 TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
-    : m_interactive(interactive), m_messages(messages) {}
+    : m_interactive(interactive), m_messages(messages) {
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+}
 
 void TerminalConsole::writeOut(const QByteArray &bytes) {
     if (bytes.isEmpty())
