@@ -37,15 +37,11 @@ def milliseconds(row):
     return row["real_time"] * scale
 
 
-def time_v(path):
-    """Peak resident memory (KiB) and elapsed seconds from one /usr/bin/time -v report."""
+def peak_of(path):
+    """Peak resident memory (KiB) from one /usr/bin/time -v report."""
     with open(path) as source:
         text = source.read()
-    peak = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", text).group(1))
-    clock = re.search(r"Elapsed \(wall clock\) time \(h:mm:ss or m:ss\): (?:(\d+):)?(\d+):([\d.]+)",
-                      text)
-    hours, minutes, seconds = clock.groups()
-    return peak, int(hours or 0) * 3600 + int(minutes) * 60 + float(seconds)
+    return int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", text).group(1))
 
 
 def verdict(met):
@@ -106,14 +102,15 @@ def main():
                      f"zuft-cli {zuft:.{digits}f} ms; {shown}",
                      "≤ the fastest", zuft <= fastest))
 
-    reports = [time_v(os.path.join(results, name)) for name in sorted(os.listdir(results))
-               if name.startswith("time-v.")]
+    peaks = [peak_of(os.path.join(results, name)) for name in os.listdir(results)
+             if name.startswith("time-v.")]
     story_size = os.path.getsize(os.path.join(results, "stories", "maximum.teg"))
     limit = 4 * story_size + 16 * MIB
-    peak = max(p for p, _ in reports) * 1024
-    elapsed = statistics.median(e for _, e in reports) * 1000
-    rows.append(("zuft-cli on the longest story, empty input: peak memory (start-up time)",
-                 f"{peak / MIB:.1f} MiB ({elapsed:.0f} ms)",
+    peak = max(peaks) * 1024
+    with open(os.path.join(results, "start-up-seconds")) as source:
+        elapsed = statistics.median(float(line) for line in source) * 1000
+    rows.append(("zuft-cli on the longest story, empty input: peak memory (whole run)",
+                 f"{peak / MIB:.1f} MiB ({elapsed:.1f} ms)",
                  f"< 4 × {story_size / MIB:.2f} MiB + 16 MiB = {limit / MIB:.1f} MiB", peak < limit))
 
     floor, zuft = gui["qt-floor"], gui["zuft"]
