@@ -68,25 +68,6 @@ TEST(Conditions, RoomConditionsAskWhereThePlayerIs) {
     EXPECT_EQ(valueOf(h.world(), "где"), 0);
 }
 
-TEST(Conditions, MalformedCommandsAreReportedAndSkipped) {
-    StoryHarness h;
-    h.load({"set gold", "if a=1 pn x", "if else=1 then pn x", "if a=1 then else pn x",
-            "if #нет=1 then pn x", "set big=32768", "set small=-32769", "set round=32767.5",
-            "set inf=1e999", "pn goes on"});
-    EXPECT_EQ(h.shown(), "goes on\n");
-    QList<AuthorMessage> errors;
-    for (const AuthorMessage &box : h.host.boxes)
-        if (box.title == "Ошибка!")
-            errors.append(box);
-    ASSERT_EQ(errors.size(), 9);
-    EXPECT_EQ(errors[0].icon, MessageIcon::Error);
-    EXPECT_EQ(errors[0].text, "Ошибочные параметры к функции Set.\rПараметр:gold\r"
-                              "Требуется: имя=значение\rСтрока:1");
-    for (int i = 1; i < errors.size(); ++i)
-        EXPECT_TRUE(errors[i].text.endsWith(QStringLiteral("\rСтрока:%1").arg(i + 1))) << i;
-    EXPECT_EQ(h.world().VariableCount, 0);
-}
-
 TEST(Conditions, TheHundredAndFirstVariableIsRefused) {
     QStringList lines;
     for (int i = 1; i <= 101; ++i)
