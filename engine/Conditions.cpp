@@ -82,8 +82,8 @@ void Story::ConditionCom(QStringView Пар) {
     QStringView condition, thenPart, elsePart;
     if (!SplitCondition(Пар, condition, thenPart, elsePart))
         return;
-    m_messages.Show({kApplicationTitle, condition.toString() + u'$' + thenPart.toString() + u'$' +
-                                            elsePart.toString()});
+    Tell({kApplicationTitle,
+          condition.toString() + u'$' + thenPart.toString() + u'$' + elsePart.toString()});
     switch (TestCondition(condition)) {
     case Outcome::Then:
         IfCom(thenPart);
@@ -93,7 +93,7 @@ void Story::ConditionCom(QStringView Пар) {
         break;
     case Outcome::ElseInAnotherRoom:
         IfCom(elsePart);
-        m_messages.Show({kApplicationTitle, QStringLiteral("n0!")});
+        Tell({kApplicationTitle, QStringLiteral("n0!")});
         break;
     case Outcome::Nothing:
         break;

@@ -47,9 +47,8 @@ void Story::UseCom(QStringView Ком, QStringView Пар) {
     };
 
     if (m_commandDepth >= kMaxNestedCommands) {
-        ReportBadCommand(QStringLiteral("Слишком глубокая вложенность условий."), Пар,
-                         QStringLiteral("не более %1 вложенных комманд").arg(kMaxNestedCommands));
-        m_unwinding = true;
+        StopTurn(QStringLiteral("Слишком глубокая вложенность условий."), Пар,
+                 QStringLiteral("не более %1 вложенных комманд").arg(kMaxNestedCommands));
         return;
     }
     if (!SpendWork(Пар))
@@ -95,5 +94,5 @@ void Story::WarnUnknownCommand(QStringView Ком) {
                          u')' + cr + QStringLiteral("Строка файла: ") +
                          QString::number(m_cursor + 1) + cr +
                          QStringLiteral("Предупреждать об это в дальнейшем?");
-    m_messages.Show({QStringLiteral("Внимание!"), text, MessageIcon::Error});
+    Tell({QStringLiteral("Внимание!"), text, MessageIcon::Error});
 }

@@ -8,10 +8,9 @@
 // where it stopped, since both share the one cursor.
 void Story::ОбработкаФайла() {
     if (m_runDepth >= kMaxNestedRuns) {
-        ReportBadCommand(QStringLiteral("Слишком много переходов подряд без остановки на wait."),
-                         m_lines[m_cursor],
-                         QStringLiteral("не более %1 вложенных переходов").arg(kMaxNestedRuns));
-        m_unwinding = true;
+        StopTurn(QStringLiteral("Слишком много переходов подряд без остановки на wait."),
+                 m_lines[m_cursor],
+                 QStringLiteral("не более %1 вложенных переходов").arg(kMaxNestedRuns));
         return;
     }
     DepthGuard nested(m_runDepth);

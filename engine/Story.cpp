@@ -13,7 +13,7 @@ void Story::ReportBadCommand(const QString &what, QStringView parameter, const Q
     if (!required.isEmpty())
         text += QStringLiteral("Требуется: ") + required + cr;
     text += QStringLiteral("Строка:") + QString::number(m_cursor + 1);
-    m_messages.Show({QStringLiteral("Ошибка!"), text, MessageIcon::Error});
+    Tell({QStringLiteral("Ошибка!"), text, MessageIcon::Error});
 }
 
 // Loading and each turn start the outermost run; a runaway jump chain of an earlier one is over.

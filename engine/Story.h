@@ -44,6 +44,8 @@ public:
     // end to end costs about half of it; a turn that prints 100,000 lines, a sixth.
     static constexpr qint64 kMaxTurnWork = 100'000'000;
     static constexpr qint64 kCommandWork = 100;
+    // The most messages to the author one turn (or the load) shows.
+    static constexpr int kMaxTurnMessages = 1000;
 
 private:
     // Script run loop and command splitting
@@ -128,6 +130,8 @@ private:
     void StartOuterRun();
     void StartTurnBudget();
     bool SpendWork(QStringView Пар);
+    void Tell(const AuthorMessage &message);
+    void StopTurn(const QString &what, QStringView parameter, const QString &required);
 
     Console &m_console;
     AuthorMessages &m_messages;
@@ -147,4 +151,5 @@ private:
     int m_commandDepth = 0;
     bool m_unwinding = false; // a runaway jump chain: every active run ends
     qint64 m_turnWork = 0;    // what the commands of this turn have cost so far
+    int m_turnMessages = 0;   // the messages to the author this turn has shown or dropped
 };

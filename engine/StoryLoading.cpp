@@ -22,16 +22,16 @@ AuthorMessage storyFileError(const QString &what, const QString &filename, const
 bool Story::LoadFile(const QString &filename) {
     const QFileInfo info(filename);
     if (!info.exists()) {
-        m_messages.Show(storyFileError(QStringLiteral("Файл истории не найден."), filename, {}));
+        Tell(storyFileError(QStringLiteral("Файл истории не найден."), filename, {}));
         return false;
     }
     const QString unreadable = QStringLiteral("Файл истории не удалось прочитать.");
     if (!info.isFile()) {
-        m_messages.Show(storyFileError(unreadable, filename, QStringLiteral("Это не файл.")));
+        Tell(storyFileError(unreadable, filename, QStringLiteral("Это не файл.")));
         return false;
     }
     if (info.size() > kMaxStoryBytes) {
-        m_messages.Show(
+        Tell(
             storyFileError(QStringLiteral("Файл истории слишком велик."), filename,
                            QStringLiteral("Допустимо не более %1 МиБ.").arg(kMaxStoryBytes >> 20)));
         return false;
@@ -41,7 +41,7 @@ bool Story::LoadFile(const QString &filename) {
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        m_messages.Show(storyFileError(unreadable, filename, file.errorString()));
+        Tell(storyFileError(unreadable, filename, file.errorString()));
         return false;
     }
     return LoadBytes(bytes, filename);
@@ -53,11 +53,10 @@ bool Story::LoadFile(const QString &filename) {
 bool Story::LoadBytes(const QByteArray &bytes, const QString &filename) {
     const qsizetype crCount = bytes.count('\r');
     if (crCount >= kMaxLineCount) {
-        m_messages.Show(storyFileError(QStringLiteral("В файле истории слишком много строк."),
-                                       filename,
-                                       QStringLiteral("Строк: %1, допустимо не более %2.")
-                                           .arg(crCount + 1)
-                                           .arg(kMaxLineCount)));
+        Tell(storyFileError(QStringLiteral("В файле истории слишком много строк."), filename,
+                            QStringLiteral("Строк: %1, допустимо не более %2.")
+                                .arg(crCount + 1)
+                                .arg(kMaxLineCount)));
         return false;
     }
     QString text = DecodeWindows1251(bytes);

@@ -90,3 +90,15 @@ TEST(Values, TheEdgesOfAStoryIntegerAreKeptAndCompared) {
     h.turn("###_per");
     EXPECT_TRUE(h.shown().endsWith("низ      -32768\nверх      32767\n"));
 }
+
+TEST(Messages, AfterAThousandInOneTurnTheRestAreDroppedAndTheStoryGoesOn) {
+    StoryHarness h;
+    h.load({QStringLiteral("фу & ").repeated(1500) + "pn конец"});
+    EXPECT_EQ(h.shown(), "конец\n");
+    const QStringList boxes = h.takeBoxes();
+    ASSERT_EQ(boxes.size(), Story::kMaxTurnMessages + 1);
+    EXPECT_TRUE(boxes.last().startsWith("Слишком много сообщений за один ход"));
+    EXPECT_TRUE(boxes.last().endsWith("\nСтрока:1"));
+    h.load({"фу"}); // the next run counts afresh
+    EXPECT_EQ(h.takeBoxes().size(), 1);
+}
