@@ -1,4 +1,5 @@
 #include "Story.h"
+#include "world/FunctionSlots.h"
 
 // ++item name: the player now carries every item of that name
 void Story::CarryCom(QStringView Пар) {
@@ -30,23 +31,12 @@ void Story::PlusFuncLocCom(QStringView Пар) {
     AddItemFunction(Пар, FunctionKind::InRoom, QStringLiteral("+func_loc"));
 }
 
+// The item whose index is being defined gets the function, whatever is being defined.
 void Story::AddItemFunction(QStringView Пар, FunctionKind kind, const QString &command) {
-    const qsizetype comma = Пар.indexOf(u',');
-    if (comma < 0) {
-        ReportBadCommand(QStringLiteral("Ошибочные параметры к функции %1.").arg(command), Пар,
-                         QStringLiteral("имя,тело"));
-        return;
-    }
     Item &item = m_world.Items[m_world.DefineIndex];
-    if (item.FuncCount == kLastFunctionSlot) {
-        ReportBadCommand(QStringLiteral("Слишком много функций у предмета."), Пар,
-                         QStringLiteral("не более %1 функций").arg(kLastFunctionSlot));
-        return;
-    }
-    const int slot = ++item.FuncCount;
-    item.FuncName[slot] = Пар.left(comma).toString();
-    item.FuncBody[slot] = Пар.mid(comma + 1).toString();
-    item.FuncKind[slot] = kind;
+    const int slot = AddFunction(item, Пар, command);
+    if (slot >= 0)
+        item.FuncKind[slot] = kind;
 }
 
 // -func name: while a room is defined, every room function of that name is renamed "###~" so

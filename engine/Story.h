@@ -90,6 +90,8 @@ private:
     void PlusFuncInvCom(QStringView Пар);
     void PlusFuncLocCom(QStringView Пар);
     void AddItemFunction(QStringView Пар, FunctionKind kind, const QString &command);
+    template <typename Record>
+    int AddFunction(Record &record, QStringView Пар, const QString &command);
     void MinusFuncCom(QStringView Пар);
     void ExitViewCom(QStringView Пар);
     void SetLookTextCom(QStringView Пар);

@@ -1,4 +1,4 @@
-#include "engine/Story.h"
+#include "FunctionSlots.h"
 
 namespace {
 
@@ -61,27 +61,17 @@ void Story::Do_PlusText(QStringView Пар) {
 }
 
 // +func name,body: the next function slot of the room or item being defined
+// A function's kind is left as the slot had it. With nothing being defined, only a missing
+// comma is told.
 void Story::Do_PlusFunc(QStringView Пар) {
-    QStringView name, body;
-    if (!splitAtComma(Пар, name, body)) {
+    const QString command = QStringLiteral("+func");
+    if (m_world.Defining == DefineKind::Item)
+        AddFunction(m_world.Items[m_world.DefineIndex], Пар, command);
+    else if (m_world.Defining == DefineKind::Room)
+        AddFunction(m_world.Rooms[m_world.DefineIndex], Пар, command);
+    else if (!Пар.contains(u','))
         ReportBadCommand(QStringLiteral("Ошибочные параметры к функции +func."), Пар,
                          QStringLiteral("имя,тело"));
-        return;
-    }
-    auto add = [&](auto &record) {
-        if (record.FuncCount == kLastFunctionSlot) {
-            ReportBadCommand(QStringLiteral("Слишком много функций."), Пар,
-                             QStringLiteral("не более %1 функций").arg(kLastFunctionSlot));
-            return;
-        }
-        const int slot = ++record.FuncCount;
-        record.FuncName[slot] = name.toString();
-        record.FuncBody[slot] = body.toString();
-    };
-    if (m_world.Defining == DefineKind::Item)
-        add(m_world.Items[m_world.DefineIndex]);
-    else if (m_world.Defining == DefineKind::Room)
-        add(m_world.Rooms[m_world.DefineIndex]);
 }
 
 // +item name: the item (the last of that name, or the empty slot 0) lies in the room whose
