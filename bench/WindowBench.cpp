@@ -47,7 +47,10 @@ public:
     }
 
     int shownLines() const {
-        return m_form.findChild<QPlainTextEdit *>(QStringLiteral("Output"))->blockCount();
+        return m_form.findChild<QPlainTextEdit *>(QStringLiteral("Output"))
+                   ->toPlainText()
+                   .count(u'\n') +
+               1;
     }
 
 private:

@@ -40,6 +40,7 @@ void WidgetConsole::Flush() {
     if (m_clearBox) {
         m_output.clear();
         m_boxEndsWithCr = false;
+        m_linesInParagraph = 0;
         m_clearBox = false;
     }
     if (!m_pending.isEmpty())
@@ -47,13 +48,30 @@ void WidgetConsole::Flush() {
     placeCaret();
 }
 
-void WidgetConsole::appendToBox(QString text) {
-    if (m_boxEndsWithCr && text.startsWith(u'\n'))
-        text.remove(0, 1);
+void WidgetConsole::appendToBox(const QString &text) {
+    QString lines;
+    lines.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            lines += c;
+            continue;
+        }
+        if (c == u'\n' && i == 0 && m_boxEndsWithCr)
+            continue;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        if (++m_linesInParagraph == kLinesPerParagraph) {
+            m_linesInParagraph = 0;
+            lines += QChar::ParagraphSeparator;
+        } else {
+            lines += QChar::LineSeparator;
+        }
+    }
     m_boxEndsWithCr = text.endsWith(u'\r');
     QTextCursor end(m_output.document());
     end.movePosition(QTextCursor::End);
-    end.insertText(text);
+    end.insertText(lines);
 }
 
 void WidgetConsole::placeCaret() {

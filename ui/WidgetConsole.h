@@ -37,7 +37,7 @@ private:
         AtEnd
     };
 
-    void appendToBox(QString text);
+    void appendToBox(const QString &text);
     void placeCaret();
 
     QPlainTextEdit &m_output;
@@ -46,5 +46,11 @@ private:
     bool m_clearBox = false;
     // The box's text ends with a CR: an LF that opens the next piece belongs to the same break.
     bool m_boxEndsWithCr = false;
+    // The box keeps its lines in paragraphs of 64, the lines of one paragraph split by line
+    // separators: adding a paragraph costs more the more there are, adding a line to one does
+    // not, so a turn of 100,000 lines is shown as fast, line for line, as one of 10,000. The
+    // player sees, selects and copies the same lines either way.
+    static constexpr int kLinesPerParagraph = 64;
+    int m_linesInParagraph = 0;
     Caret m_caret = Caret::Kept;
 };
