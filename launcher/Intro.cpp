@@ -28,7 +28,6 @@ Intro::Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &pr
              QWidget *parent)
     : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter) {
     createControls();
-    createPictures();
     layoutControls();
     createActions();
     connectControls();
@@ -62,34 +61,45 @@ void Intro::createControls() {
     m_clear->setFocus();
 }
 
+// A story named on the command line starts without the launcher ever showing: its pictures are
+// only decoded when it first shows, so that the game window comes up sooner.
+void Intro::setVisible(bool visible) {
+    if (visible && !m_emblem)
+        createPictures();
+    QWidget::setVisible(visible);
+}
+
 void Intro::createPictures() {
     const QCursor pointer(QPixmap(QStringLiteral(":/launcher/icons/pointer.png")), 2, 2);
     m_chooseImage =
         new ClickableImage(QStringLiteral(":/launcher/icons/choose.png"), pointer, this);
     m_chooseImage->setObjectName(QStringLiteral("Image1"));
     m_chooseImage->setToolTip(QStringLiteral("Сменить файл (Ctrl+O)"));
+    m_chooseImage->setGeometry(TwipsRect(120, 120, 540, 540, *this));
+    connect(m_chooseImage, &ClickableImage::clicked, this, &Intro::chooseFile);
+
     m_startImage = new ClickableImage(QStringLiteral(":/launcher/icons/start.png"), pointer, this);
     m_startImage->setObjectName(QStringLiteral("Image2"));
     m_startImage->setToolTip(QStringLiteral("Запуск (Enter)"));
+    m_startImage->setGeometry(TwipsRect(120, 720, 540, 540, *this));
+    connect(m_startImage, &ClickableImage::clicked, this, &Intro::startGame);
 
     m_emblem = new QLabel(this);
     m_emblem->setObjectName(QStringLiteral("Image3"));
     m_emblem->setPixmap(QPixmap(QStringLiteral(":/launcher/icons/emblem.png")));
     m_emblem->setScaledContents(true);
+    m_emblem->setGeometry(TwipsRect(4440, 360, 1425, 1440, *this));
     // The title is written across the picture, which leaves it a quiet band.
     m_title->raise();
 }
 
 void Intro::layoutControls() {
     setFixedSize(TwipsToPixels(7140, *this), TwipsToPixels(2145, *this));
-    m_chooseImage->setGeometry(TwipsRect(120, 120, 540, 540, *this));
     m_chooseLabel->setGeometry(TwipsRect(720, 240, 1695, 255, *this));
-    m_startImage->setGeometry(TwipsRect(120, 720, 540, 540, *this));
     m_startLabel->setGeometry(TwipsRect(720, 840, 1695, 255, *this));
     m_clear->setGeometry(TwipsRect(2040, 1080, 975, 255, *this));
     m_fileName->setGeometry(TwipsRect(120, 1320, 2775, 615, *this));
     m_title->setGeometry(TwipsRect(3840, 840, 2535, 375, *this));
-    m_emblem->setGeometry(TwipsRect(4440, 360, 1425, 1440, *this));
     m_version->setGeometry(TwipsRect(3000, 1800, 3975, 255, *this));
     CenterOnScreen(*this);
 }
@@ -107,8 +117,6 @@ void Intro::createActions() {
 }
 
 void Intro::connectControls() {
-    connect(m_chooseImage, &ClickableImage::clicked, this, &Intro::chooseFile);
-    connect(m_startImage, &ClickableImage::clicked, this, &Intro::startGame);
     connect(m_clear, &QPushButton::clicked, this, &Intro::clearChoice);
 }
 

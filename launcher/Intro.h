@@ -32,6 +32,8 @@ public:
     // A story named when the program was started: chosen and started as if by the player.
     void startStory(const QString &filename);
 
+    void setVisible(bool visible) override;
+
 private:
     void createControls();
     void createPictures();

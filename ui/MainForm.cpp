@@ -42,8 +42,10 @@ MainForm::~MainForm() = default;
 void MainForm::createControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Зуфт Win v. 1.0"));
+    // The sizes a window manager draws in a caption or a task bar; the desktop's larger pictures
+    // come from the icon installed with the program, not from every start of it.
     QIcon icon;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/ui/icons/zuft-%1.png").arg(size));
     setWindowIcon(icon);
 

@@ -190,6 +190,16 @@ void IntroTest::startingANamedStoryRemembersIt() {
     QVERIFY(intro.game());
     QVERIFY(!intro.isVisible());
     QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
+
+    // One that cannot be read leaves the launcher, whole, for choosing another.
+    Intro second(*m_record, m_dialog, m_presenter);
+    second.startStory(m_folder.path(u"пропавший.teg"_qs));
+    QVERIFY(second.isVisible());
+    QVERIFY(!control<QLabel>(second, "Image3")->pixmap().isNull());
+    m_dialog.answers = {m_story};
+    click(second, "Image1");
+    click(second, "Image2");
+    QVERIFY(second.game());
 }
 
 void IntroTest::unreadableRecordIsToldOnce() {
@@ -197,6 +207,7 @@ void IntroTest::unreadableRecordIsToldOnce() {
     Intro intro(folderRecord, m_dialog, m_presenter);
     QCOMPARE(m_presenter.messages.size(), 1);
     QCOMPARE(intro.ChosenFile(), QString());
+    intro.show();
     m_dialog.answers = {m_story};
     click(intro, "Image1");
     QCOMPARE(intro.ChosenFile(), m_story);
