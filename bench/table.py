@@ -98,6 +98,8 @@ def main():
         others = {p: terminal_median(p, figure) for p in ("dfrotz", "glulxe")}
         fastest = min(others.values())
         shown = ", ".join(f"{p} {v:.{digits}f} ms" for p, v in others.items())
+        if "qt-core-floor" in terminal:
+            shown += f" (least Qt Core program {terminal_median('qt-core-floor', figure):.{digits}f} ms)"
         rows.append((f"Terminal, {label} (pseudo-terminal)",
                      f"zuft-cli {zuft:.{digits}f} ms; {shown}",
                      "≤ the fastest", zuft <= fastest))
