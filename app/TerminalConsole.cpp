@@ -1,12 +1,24 @@
 #include "TerminalConsole.h"
 
+#include "TerminalText.h"
+
 #include <iostream>
 #include <string>
+#include <unistd.h>
+
+namespace {
+
+QByteArray utf8For(bool terminal, const QString &text) {
+    return (terminal ? ForTerminal(text) : text).toUtf8();
+}
+
+} // namespace
 
 // Standard output is flushed before every prompt and every message to the author, so a turn's
 // answer reaches the terminal in one write rather than one per line.
 TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
-    : m_interactive(interactive), m_messages(messages) {
+    : m_interactive(interactive), m_messages(messages), m_outToTerminal(isatty(STDOUT_FILENO)),
+      m_errToTerminal(isatty(STDERR_FILENO)) {
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 }
 
@@ -18,7 +30,9 @@ void TerminalConsole::writeOut(const QByteArray &bytes) {
 }
 
 void TerminalConsole::AddText(const QString &text) {
-    if (text.contains(u'\r'))
+    if (m_outToTerminal)
+        writeOut(ForTerminal(text).toUtf8());
+    else if (text.contains(u'\r'))
         writeOut(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
     else
         writeOut(text.toUtf8());
@@ -50,11 +64,11 @@ void TerminalConsole::Show(const AuthorMessage &message) {
     if (m_messages == MessageTarget::Stdout) {
         if (!m_atLineStart)
             writeOut(QByteArrayLiteral("\n"));
-        writeOut(record.toUtf8());
+        writeOut(utf8For(m_outToTerminal, record));
         return;
     }
     std::fflush(stdout); // keeps the story's text and the messages in order on one screen
-    const QByteArray bytes = record.toUtf8();
+    const QByteArray bytes = utf8For(m_errToTerminal, record);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 

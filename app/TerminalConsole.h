@@ -37,5 +37,9 @@ private:
 
     bool m_interactive;
     MessageTarget m_messages;
+    // What goes to a terminal rather than a file or a pipe has its control characters shown
+    // as pictures; a transcript keeps the story's text as it is.
+    bool m_outToTerminal;
+    bool m_errToTerminal;
     bool m_atLineStart = true;
 };

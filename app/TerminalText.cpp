@@ -1,0 +1,33 @@
+#include "TerminalText.h"
+
+namespace {
+
+// The Unicode block of control pictures holds one for each C0 control, and one for DEL.
+constexpr char16_t kFirstControlPicture = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
+} // namespace
+
+QString ForTerminal(const QString &text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            shown += u'\n';
+        } else if (c == u'\n' || c == u'\t') {
+            shown += c;
+        } else if (c < 0x20) {
+            shown += QChar(char16_t(kFirstControlPicture + c));
+        } else if (c == 0x7f) {
+            shown += QChar(kDeletePicture);
+        } else if (c >= 0x80 && c < 0xa0) {
+            shown += QChar::ReplacementCharacter;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
