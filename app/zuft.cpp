@@ -16,7 +16,13 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zuft"));
     QApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/icons/zuft-48.png")));
+    // Every window, the launcher, the game and its boxes, shows the program's icon in the sizes a
+    // window manager draws in a caption or a task bar; the desktop's larger pictures come from
+    // the icon installed with the program, not from every start of it.
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/ui/icons/zuft-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("zuft"));
     // The windows speak Russian, so the toolkit's own dialogs and menus do too.
     QTranslator toolkitTexts;

@@ -39,7 +39,6 @@ Intro::~Intro() = default;
 void Intro::createControls() {
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Начнем"));
-    setWindowIcon(QIcon(QStringLiteral(":/ui/icons/zuft-32.png")));
 
     m_chooseLabel = makeLabel(QStringLiteral("FileCh"), QStringLiteral("Сменить файл"), this);
     m_startLabel = makeLabel(QStringLiteral("Options"), QStringLiteral("Запуск"), this);

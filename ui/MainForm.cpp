@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -42,12 +41,6 @@ MainForm::~MainForm() = default;
 void MainForm::createControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Зуфт Win v. 1.0"));
-    // The sizes a window manager draws in a caption or a task bar; the desktop's larger pictures
-    // come from the icon installed with the program, not from every start of it.
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/ui/icons/zuft-%1.png").arg(size));
-    setWindowIcon(icon);
 
     m_output = new QPlainTextEdit(this);
     m_output->setObjectName(QStringLiteral("Output"));
