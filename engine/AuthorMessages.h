@@ -1,22 +1,32 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// A modal message to the story's author: the story goes on once it is answered.
+// A message to the story's author: the story goes on once the host has dealt with it. The host
+// decides how to show it (a box, a panel, a record in a transcript) or whether to at all.
 enum class MessageIcon {
     None,
     Error,
     Exclamation
 };
 
+// What a message is about, so that a host can let the author silence one kind.
+enum class MessageKind {
+    UnknownCommand, // a command word the story does not know
+    Trace,          // the trace of a condition, and "n0!"
+    Fault           // a malformed command, an exceeded limit, a story that cannot be read
+};
+
 struct AuthorMessage {
-    QString title;
-    QString text; // lines separated by CR alone
+    std::u16string title;
+    std::u16string text; // lines separated by CR alone
     MessageIcon icon = MessageIcon::None;
+    MessageKind kind = MessageKind::Fault;
+    int line = 0; // the story line it concerns, counted from 1; 0 for none
 };
 
 // The title of the boxes that have none of their own.
-inline const QString kApplicationTitle = QStringLiteral("Зуфт Win");
+inline constexpr char16_t kApplicationTitle[] = u"Зуфт Win";
 
 class AuthorMessages {
 public:

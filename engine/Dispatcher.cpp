@@ -1,5 +1,6 @@
 #include "DepthGuard.h"
 #include "Story.h"
+#include "Text.h"
 
 namespace {
 
@@ -8,15 +9,26 @@ namespace {
 // sanitizer build, so the deepest nesting stays within 5 MiB of the 8 MiB main thread.
 constexpr int kMaxNestedCommands = Story::kMaxNestedRuns;
 
+// Puts back the parameters of the command that was running before this one.
+class ParameterGuard {
+public:
+    ParameterGuard(std::u16string_view &current, std::u16string_view parameter)
+        : m_current(current), m_outer(current) {
+        m_current = parameter;
+    }
+    ~ParameterGuard() { m_current = m_outer; }
+    ParameterGuard(const ParameterGuard &) = delete;
+    ParameterGuard &operator=(const ParameterGuard &) = delete;
+
+private:
+    std::u16string_view &m_current;
+    std::u16string_view m_outer;
+};
+
 } // namespace
 
-// Runs one command. The word arrives lower-cased; the parameters exactly as written. The words
-// are tested in this order and the first that matches runs.
-void Story::UseCom(QStringView Ком, QStringView Пар) {
-    struct Command {
-        QStringView word;
-        void (Story::*run)(QStringView Пар);
-    };
+// The script's commands, in the order the dispatcher tests them: the first that matches runs.
+std::span<const Story::Command> Story::Commands() {
     static const Command commands[] = {
         {u"rem", &Story::IgnoreCom},
         {u"wait", &Story::IgnoreCom}, // a whole line "wait" is the run loop's business
@@ -45,54 +57,56 @@ void Story::UseCom(QStringView Ком, QStringView Пар) {
         {u"+item", &Story::Do_PlusItem},
         {u"done", &Story::DoneCom},
     };
+    return commands;
+}
 
+const Story::Command *Story::FindCommand(std::u16string_view word) {
+    for (const Command &command : Commands())
+        if (word == command.word)
+            return &command;
+    return nullptr;
+}
+
+// Runs one command. The word arrives lower-cased; the parameters exactly as written.
+void Story::UseCom(std::u16string_view Ком, std::u16string_view Пар) {
     if (m_commandDepth >= kMaxNestedCommands) {
-        StopTurn(QStringLiteral("Слишком глубокая вложенность условий."), Пар,
-                 QStringLiteral("не более %1 вложенных комманд").arg(kMaxNestedCommands));
+        StopTurn(u"Слишком глубокая вложенность условий.", Пар,
+                 u"не более " + DecimalText(kMaxNestedCommands) + u" вложенных комманд");
         return;
     }
-    if (!SpendWork(Пар))
+    const ParameterGuard running(m_parameter, Пар);
+    if (!Spend(kCommandWork + Ком.size() + Пар.size()))
         return;
     DepthGuard nested(m_commandDepth);
-    for (const Command &command : commands) {
-        if (Ком == command.word) {
-            (this->*command.run)(Пар);
-            return;
-        }
-    }
-    // An empty word is an empty line or a command that begins with a space: passed in silence.
-    if (!Ком.isEmpty())
+    if (const Command *command = FindCommand(Ком))
+        (this->*command->run)(Пар);
+    else if (!Ком.empty()) // an empty line, or a command that begins with a space: silence
         WarnUnknownCommand(Ком);
 }
 
 // rem anything; wait anything
-void Story::IgnoreCom(QStringView) {}
+void Story::IgnoreCom(std::u16string_view) {}
 
 // p text: printed as it stands, the line goes on
-void Story::PrintCom(QStringView Пар) {
-    m_console.AddText(Пар.toString());
+void Story::PrintCom(std::u16string_view Пар) {
+    Print(Пар);
 }
 
 // pn text: printed, and the line ends
-void Story::PrintLineCom(QStringView Пар) {
-    PrintLine(Пар.toString());
-}
-
-void Story::PrintLine(const QString &text) {
-    m_console.AddText(text);
-    m_console.Enter();
+void Story::PrintLineCom(std::u16string_view Пар) {
+    PrintLine(Пар);
 }
 
 // cls
-void Story::ClsCom(QStringView) {
+void Story::ClsCom(std::u16string_view) {
     m_console.ClearText();
 }
 
-void Story::WarnUnknownCommand(QStringView Ком) {
-    const QChar cr(u'\r');
-    const QString text = QStringLiteral("Внимание! Неизвестная комманда (") + Ком.toString() +
-                         u')' + cr + QStringLiteral("Строка файла: ") +
-                         QString::number(m_cursor + 1) + cr +
-                         QStringLiteral("Предупреждать об это в дальнейшем?");
-    Tell({QStringLiteral("Внимание!"), text, MessageIcon::Error});
+void Story::WarnUnknownCommand(std::u16string_view Ком) {
+    std::u16string text = u"Внимание! Неизвестная комманда (";
+    text += Ком;
+    text +=
+        u")\rСтрока файла: " + DecimalText(m_cursor + 1) + u"\rПредупреждать об это в дальнейшем?";
+    Tell({u"Внимание!", std::move(text), MessageIcon::Error, MessageKind::UnknownCommand,
+          m_cursor + 1});
 }

@@ -1,23 +1,23 @@
 #include "NumberReading.h"
 
-#include <QByteArray>
 #include <clocale>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
 // The characters of a text with the blanks taken out, one at a time.
 class Characters {
 public:
-    explicit Characters(QStringView text) : m_text(text) { skipBlanks(); }
+    explicit Characters(std::u16string_view text) : m_text(text) { skipBlanks(); }
     bool atEnd() const { return m_at >= m_text.size(); }
-    char16_t peek() const { return atEnd() ? u'\0' : m_text[m_at].unicode(); }
+    char16_t peek() const { return atEnd() ? u'\0' : m_text[m_at]; }
     void next() {
         ++m_at;
         skipBlanks();
     }
     bool take(char16_t c) {
-        if (atEnd() || QChar::toUpper(peek()) != QChar::toUpper(c))
+        if (atEnd() || upper(peek()) != upper(c))
             return false;
         next();
         return true;
@@ -28,8 +28,11 @@ private:
         while (!atEnd() && (peek() == u' ' || peek() == u'\t' || peek() == u'\n'))
             ++m_at;
     }
-    QStringView m_text;
-    qsizetype m_at = 0;
+    static char16_t upper(char16_t c) {
+        return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+    }
+    std::u16string_view m_text;
+    std::size_t m_at = 0;
 };
 
 int digitValue(char16_t c, int base) {
@@ -52,9 +55,9 @@ double readInteger(Characters &in, int base) {
 
 // The C library's reading, whatever locale the program runs in: a decimal point, and an
 // infinity for a number too large for a double.
-double toDouble(const QByteArray &number) {
+double toDouble(const std::string &number) {
     static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.constData(), nullptr, c);
+    return strtod_l(number.c_str(), nullptr, c);
 }
 
 bool isDecimalDigit(char16_t c) {
@@ -62,10 +65,10 @@ bool isDecimalDigit(char16_t c) {
 }
 
 // Appends the digits that follow; tells whether there was at least one.
-bool copyDigits(Characters &in, QByteArray &out) {
+bool copyDigits(Characters &in, std::string &out) {
     bool any = false;
     for (; isDecimalDigit(in.peek()); in.next()) {
-        out.append(char(in.peek()));
+        out += char(in.peek());
         any = true;
     }
     return any;
@@ -73,7 +76,7 @@ bool copyDigits(Characters &in, QByteArray &out) {
 
 } // namespace
 
-double ReadNumber(QStringView text) {
+double ReadNumber(std::u16string_view text) {
     Characters in(text);
     if (in.take(u'&')) {
         if (in.take(u'H'))
@@ -82,22 +85,22 @@ double ReadNumber(QStringView text) {
             return readInteger(in, 8);
         return 0;
     }
-    QByteArray number;
+    std::string number;
     if (in.peek() == u'-' || in.peek() == u'+') {
-        number.append(char(in.peek()));
+        number += char(in.peek());
         in.next();
     }
     bool digits = copyDigits(in, number);
     if (in.take(u'.')) {
-        number.append('.');
+        number += '.';
         digits = copyDigits(in, number) || digits;
     }
     if (!digits)
         return 0;
     if (in.take(u'E') || in.take(u'D')) {
-        QByteArray exponent("e");
+        std::string exponent("e");
         if (in.peek() == u'-' || in.peek() == u'+') {
-            exponent.append(char(in.peek()));
+            exponent += char(in.peek());
             in.next();
         }
         if (copyDigits(in, exponent))

@@ -1,22 +1,65 @@
 #include "Story.h"
 
+#include "Text.h"
+
 Story::Story(Console &console, AuthorMessages &messages)
-    : m_console(console), m_messages(messages) {}
+    : m_console(console), m_messages(messages),
+      m_script(std::make_shared<const Script>(Script{{u""}, {}, 0, StoryEncoding::Windows1251})) {}
+
+bool Story::LoadFile(const std::string &path, StoryEncoding encoding) {
+    StoryFileError error;
+    std::shared_ptr<const Script> script = ReadScript(path, encoding, error);
+    if (!script) {
+        ReportFileError(error, FromUtf8(path));
+        return false;
+    }
+    Start(std::move(script));
+    return true;
+}
+
+bool Story::LoadBytes(std::string_view bytes, std::u16string_view filename,
+                      StoryEncoding encoding) {
+    StoryFileError error;
+    std::shared_ptr<const Script> script = DecodeScript(bytes, encoding, error);
+    if (!script) {
+        ReportFileError(error, filename);
+        return false;
+    }
+    Start(std::move(script));
+    return true;
+}
+
+void Story::ReportFileError(const StoryFileError &error, std::u16string_view filename) {
+    std::u16string text = error.what + u"\rФайл:" + std::u16string(filename);
+    if (!error.detail.empty())
+        text += u'\r' + error.detail;
+    m_messages.Show({u"Ошибка!", text, MessageIcon::Error, MessageKind::Fault, 0});
+}
+
+void Story::Start(std::shared_ptr<const Script> script) {
+    m_script = std::move(script);
+    m_cursor = 0;
+    StartOuterRun();
+}
 
 // A story's faults are told in one form, so an author learns to read them at a glance:
 // what is wrong, the parameter as written, what was expected, and the line of the script.
-void Story::ReportBadCommand(const QString &what, QStringView parameter, const QString &required) {
-    const QChar cr(u'\r');
-    const QString shown =
-        parameter.isEmpty() ? QStringLiteral(" отсутствует") : parameter.toString();
-    QString text = what + cr + QStringLiteral("Параметр:") + shown + cr;
-    if (!required.isEmpty())
-        text += QStringLiteral("Требуется: ") + required + cr;
-    text += QStringLiteral("Строка:") + QString::number(m_cursor + 1);
-    Tell({QStringLiteral("Ошибка!"), text, MessageIcon::Error});
+void Story::ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
+                             std::u16string_view required) {
+    std::u16string text(what);
+    text += u"\rПараметр:";
+    text += parameter.empty() ? u" отсутствует" : parameter;
+    text += u'\r';
+    if (!required.empty()) {
+        text += u"Требуется: ";
+        text += required;
+        text += u'\r';
+    }
+    text += u"Строка:" + DecimalText(m_cursor + 1);
+    Tell({u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, m_cursor + 1});
 }
 
-// Loading and each turn start the outermost run; a runaway jump chain of an earlier one is over.
+// Loading and each turn start the outermost run; a runaway turn of an earlier one is over.
 void Story::StartOuterRun() {
     StartTurnBudget();
     ОбработкаФайла();

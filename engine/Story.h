@@ -2,15 +2,17 @@
 
 #include "AuthorMessages.h"
 #include "Console.h"
+#include "Script.h"
 #include "world/World.h"
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
-#include <QStringList>
 #include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
 
-// One running story: its lines, the script cursor, the world model and the player's last line.
+// One running story: its script, the script cursor, the world model and the player's last line.
 // Everything the story prints goes to the Console; everything it has to tell the author goes to
 // AuthorMessages. The procedures keep the names a story author knows from the documentation of
 // the script language.
@@ -20,100 +22,116 @@ public:
 
     // Reads a story file and runs its script to the first waiting point. False when there was
     // no story to run; the author has been told why.
-    bool LoadFile(const QString &filename);
+    bool LoadFile(const std::string &path, StoryEncoding encoding = StoryEncoding::Detect);
     // The same for a story already in memory, as the bytes of a file.
-    bool LoadBytes(const QByteArray &bytes, const QString &filename = QString());
+    bool LoadBytes(std::string_view bytes, std::u16string_view filename = {},
+                   StoryEncoding encoding = StoryEncoding::Detect);
+    // Runs a loaded script from its first line to its first waiting point.
+    void Start(std::shared_ptr<const Script> script);
+    // Tells the author why a story file could not be loaded.
+    void ReportFileError(const StoryFileError &error, std::u16string_view filename);
 
     // One turn: the line the player typed and sent with Enter.
-    void Turn(const QString &typedLine);
+    void Turn(std::u16string_view typedLine);
 
     const World &world() const { return m_world; }
-    const QStringList &LineTable() const { return m_lines; }
-    int LineCount() const { return m_lineCount; }
+    const Script &script() const { return *m_script; }
+    const std::vector<std::u16string> &LineTable() const { return m_script->lines; }
+    int LineCount() const { return m_script->LineCount(); }
+    // The line the run loop stands on: always a whole line index 0..LineCount.
     int ScriptCursor() const { return m_cursor; }
-    const QString &InputLine() const { return m_inputLine; }
-    const QString &Word(int index) const { return m_words[index]; }
+    // The "wait" line where the last run stopped, or -1 while no run has stopped at one.
+    int LastWaitingPoint() const { return m_lastWait; }
+    const std::u16string &InputLine() const { return m_inputLine; }
+    const std::u16string &Word(int index) const { return m_words[std::size_t(index)]; }
     int WordCount() const { return m_wordCount; }
 
-    // The most lines and bytes a story may have, and the deepest jumps may nest.
-    static constexpr int kMaxLineCount = 32767;
-    static constexpr qint64 kMaxStoryBytes = 64 << 20;
+    // The deepest that jumps and conditions may nest.
     static constexpr int kMaxNestedRuns = 2000;
-    // The most work one turn (or the load) may do: each command costs kCommandWork plus the
-    // length of its parameters. The longest story, ten commands on each of its lines, run from
-    // end to end costs about half of it; a turn that prints 100,000 lines, a sixth.
-    static constexpr qint64 kMaxTurnWork = 100'000'000;
-    static constexpr qint64 kCommandWork = 100;
-    // The most messages to the author one turn (or the load) shows.
-    static constexpr int kMaxTurnMessages = 1000;
+    // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
+    // every character a command reads, prints, shows the author or compares in a lookup costs
+    // one more. The longest story run from end to end costs about a third of it, a turn that
+    // prints 100,000 lines of text a seventh.
+    static constexpr Work kMaxTurnWork = 200'000'000;
+    static constexpr Work kCommandWork = 100;
+
+    // A script command: its word and what runs it.
+    struct Command {
+        std::u16string_view word;
+        void (Story::*run)(std::u16string_view Пар);
+    };
+    // Every command, in the order the dispatcher tests them.
+    static std::span<const Command> Commands();
+    // The command of that (lower-cased) word, or none.
+    static const Command *FindCommand(std::u16string_view word);
+    // command -> word [" " parameters]
+    static std::u16string_view ВыделитьКоманду(std::u16string_view строчка);
+    static std::u16string_view ВыдПараметры(std::u16string_view Комманда1);
 
 private:
     // Script run loop and command splitting
     void ОбработкаФайла();
     void ОбработкаСтроки(int НомерСтроки);
-    void ИсполнитьКомманду(QStringView Комманда);
-    void RunCommands(QStringView text, QChar separator);
-    static QStringView ВыделитьКоманду(QStringView строчка);
-    static QStringView ВыдПараметры(QStringView Комманда1);
+    void ИсполнитьКомманду(std::u16string_view Комманда);
+    void RunCommands(std::u16string_view text, char16_t separator);
 
     // The dispatcher and the commands it runs itself
-    void UseCom(QStringView Ком, QStringView Пар);
-    void IgnoreCom(QStringView Пар);
-    void PrintCom(QStringView Пар);
-    void PrintLineCom(QStringView Пар);
-    void ClsCom(QStringView Пар);
-    void WarnUnknownCommand(QStringView Ком);
+    void UseCom(std::u16string_view Ком, std::u16string_view Пар);
+    void IgnoreCom(std::u16string_view Пар);
+    void PrintCom(std::u16string_view Пар);
+    void PrintLineCom(std::u16string_view Пар);
+    void ClsCom(std::u16string_view Пар);
+    void WarnUnknownCommand(std::u16string_view Ком);
 
     // Jumps
-    void GotoCom(QStringView Пар);
-    void IndexLabels();
+    void GotoCom(std::u16string_view Пар);
 
     // Variables and conditions
-    void SetCom(QStringView Пар);
-    void ConditionCom(QStringView Пар);
-    bool SplitCondition(QStringView Пар, QStringView &condition, QStringView &thenPart,
-                        QStringView &elsePart);
+    void SetCom(std::u16string_view Пар);
+    void ConditionCom(std::u16string_view Пар);
+    bool SplitCondition(std::u16string_view Пар, std::u16string_view &condition,
+                        std::u16string_view &thenPart, std::u16string_view &elsePart);
     enum class Outcome {
         Then,
         Else,
         ElseInAnotherRoom,
         Nothing
     };
-    Outcome TestCondition(QStringView condition);
-    void IfCom(QStringView Комманда);
-    int VariableSlot(const QString &name);
+    Outcome TestCondition(std::u16string_view condition);
+    void IfCom(std::u16string_view Комманда);
+    int VariableSlot(std::u16string_view name);
 
     // Inline world commands
-    void CarryCom(QStringView Пар);
-    void UncarryCom(QStringView Пар);
-    void PlusDownTextCom(QStringView Пар);
-    void PlusFuncInvCom(QStringView Пар);
-    void PlusFuncLocCom(QStringView Пар);
-    void AddItemFunction(QStringView Пар, FunctionKind kind, const QString &command);
+    void CarryCom(std::u16string_view Пар);
+    void UncarryCom(std::u16string_view Пар);
+    void PlusDownTextCom(std::u16string_view Пар);
+    void PlusFuncInvCom(std::u16string_view Пар);
+    void PlusFuncLocCom(std::u16string_view Пар);
+    void AddItemFunction(std::u16string_view Пар, FunctionKind kind, std::u16string_view command);
     template <typename Record>
-    int AddFunction(Record &record, QStringView Пар, const QString &command);
-    void MinusFuncCom(QStringView Пар);
-    void ExitViewCom(QStringView Пар);
-    void SetLookTextCom(QStringView Пар);
-    void DoneCom(QStringView Пар);
+    int AddFunction(Record &record, std::u16string_view Пар, std::u16string_view command);
+    void MinusFuncCom(std::u16string_view Пар);
+    void ExitViewCom(std::u16string_view Пар);
+    void SetLookTextCom(std::u16string_view Пар);
+    void DoneCom(std::u16string_view Пар);
 
     // World-building commands
-    void Do_NewRoom(QStringView Пар);
-    void Do_NewItem(QStringView Пар);
-    void Do_PlusTitle(QStringView Пар);
-    void Do_PlusText(QStringView Пар);
-    void Do_PlusFunc(QStringView Пар);
-    void Do_PlusItem(QStringView Пар);
-    void Do_DeleteItem(QStringView Пар);
-    void Do_ChRoom(QStringView Пар);
-    void Do_SetRoom(QStringView Пар);
+    void Do_NewRoom(std::u16string_view Пар);
+    void Do_NewItem(std::u16string_view Пар);
+    void Do_PlusTitle(std::u16string_view Пар);
+    void Do_PlusText(std::u16string_view Пар);
+    void Do_PlusFunc(std::u16string_view Пар);
+    void Do_PlusItem(std::u16string_view Пар);
+    void Do_DeleteItem(std::u16string_view Пар);
+    void Do_ChRoom(std::u16string_view Пар);
+    void Do_SetRoom(std::u16string_view Пар);
 
     // Functions of rooms and items, and the room description
-    void FuncCom(QStringView body);
-    void LookCom(const QString &word);
+    void FuncCom(std::u16string_view body);
+    void LookCom(std::u16string_view word);
     void DescribeRoom();
     void PrintExits(const Room &room);
-    void LookAtItem(const QString &word);
+    void LookAtItem(std::u16string_view word);
 
     // The player's line
     void SplitWords();
@@ -121,37 +139,42 @@ private:
     void ListInventory();
     void ListVariables();
     void MatchPhrase(bool knownVerb);
+    bool LineStartsWithPattern(std::u16string_view name, std::u16string_view title);
     bool ItemFunctionUsable(int item, FunctionKind kind) const;
     void ExplainNoMatch(bool knownVerb, bool itemRefuses);
-    void ПопробоватьИдти(const QString &Направление);
+    void ПопробоватьИдти(std::u16string_view Направление);
 
-    void PrintLine(const QString &text);
+    // Printing, each character paid for
+    void Print(std::u16string_view text);
+    void PrintEnter();
+    void PrintLine(std::u16string_view text);
 
-    // Messages to the author
-    void ReportBadCommand(const QString &what, QStringView parameter, const QString &required);
+    // Messages to the author, and the bound of a turn
+    void ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
+                          std::u16string_view required);
     void StartOuterRun();
     void StartTurnBudget();
-    bool SpendWork(QStringView Пар);
-    void Tell(const AuthorMessage &message);
-    void StopTurn(const QString &what, QStringView parameter, const QString &required);
+    bool Spend(Work work);
+    void Tell(AuthorMessage message);
+    void StopTurn(std::u16string_view what, std::u16string_view parameter,
+                  std::u16string_view required);
 
     Console &m_console;
     AuthorMessages &m_messages;
 
-    QStringList m_lines; // LineCount + 1 entries; the last one is always empty
-    int m_lineCount = 0;
-    int m_cursor = 0;             // always a whole line index 0..LineCount
-    QHash<QString, int> m_labels; // lower-cased label line -> its last index
+    std::shared_ptr<const Script> m_script;
+    int m_cursor = 0; // always a whole line index 0..LineCount
+    int m_lastWait = -1;
 
     World m_world;
 
-    QString m_inputLine;
-    std::array<QString, 256> m_words; // entry 0 is never filled
+    std::u16string m_inputLine;
+    std::array<std::u16string, 256> m_words; // entry 0 is never filled
     int m_wordCount = 0;
 
     int m_runDepth = 0;
     int m_commandDepth = 0;
-    bool m_unwinding = false; // a runaway jump chain: every active run ends
-    qint64 m_turnWork = 0;    // what the commands of this turn have cost so far
-    int m_turnMessages = 0;   // the messages to the author this turn has shown or dropped
+    bool m_unwinding = false; // a runaway turn: every active run ends
+    Work m_turnWork = 0;      // what this turn has cost so far; lookups add to it as they compare
+    std::u16string_view m_parameter; // the parameters of the command being run, for a stop's box
 };

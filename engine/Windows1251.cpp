@@ -1,54 +1,65 @@
 #include "Windows1251.h"
 
-#include <QHash>
-#include <QStringDecoder>
 #include <array>
 
 namespace {
 
-// One character per byte, taken from Qt's decoder. A byte the code page leaves undefined (0x98)
-// becomes the control character of the same number, as the system's own conversion does,
-// rather than a replacement mark that would merge it with other bytes. All 256 bytes go through
-// one decoder at once: opening a decoder is what costs, and a program starts with this table.
-std::array<char16_t, 256> buildTable() {
-    QByteArray bytes(256, Qt::Uninitialized);
-    for (int byte = 0; byte < 256; ++byte)
-        bytes[byte] = char(byte);
-    const QString decoded = QStringDecoder("windows-1251").decode(bytes);
-    std::array<char16_t, 256> table{};
-    for (int byte = 0; byte < 256; ++byte) {
-        const QChar c = decoded.size() == 256 ? decoded[byte] : QChar::ReplacementCharacter;
-        table[byte] = c != QChar::ReplacementCharacter ? c.unicode() : char16_t(byte);
-    }
-    return table;
-}
+// The upper half of the code page. The one byte it leaves undefined (0x98) stays the control
+// character of the same number, as the system's own conversion keeps it, rather than a
+// replacement mark that would merge it with other bytes.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
+    0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408,
+    0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB,
+    0x0458, 0x0405, 0x0455, 0x0457, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423,
+    0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439, 0x043A, 0x043B,
+    0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
-const std::array<char16_t, 256> &table() {
-    static const std::array<char16_t, 256> decoded = buildTable();
-    return decoded;
+bool encode(char16_t c, char &byte) {
+    if (c < 0x80) {
+        byte = char(c);
+        return true;
+    }
+    for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+        if (kUpperHalf[i] == c) {
+            byte = char(0x80 + i);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
-QString DecodeWindows1251(QByteArrayView bytes) {
-    const auto &chars = table();
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = chars[static_cast<unsigned char>(bytes[i])];
+char16_t Windows1251Character(unsigned char byte) {
+    return byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80];
+}
+
+std::u16string DecodeWindows1251(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        text[i] = Windows1251Character(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 
-QByteArray EncodeWindows1251(const QString &text) {
-    static const QHash<char16_t, char> bytes = [] {
-        QHash<char16_t, char> reverse;
-        for (int byte = 0; byte < 256; ++byte)
-            reverse.insert(table()[byte], char(byte));
-        return reverse;
-    }();
-    QByteArray encoded;
-    encoded.reserve(text.size());
-    for (QChar c : text)
-        encoded.append(bytes.value(c.unicode(), '?'));
-    return encoded;
+std::string EncodeWindows1251(std::u16string_view text, bool *lossless) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    bool kept = true;
+    for (char16_t c : text) {
+        char byte;
+        if (!encode(c, byte)) {
+            byte = '?';
+            kept = false;
+        }
+        bytes += byte;
+    }
+    if (lossless)
+        *lossless = kept;
+    return bytes;
 }

@@ -1,6 +1,7 @@
 #include "ChoiceRecord.h"
 
 #include "engine/Windows1251.h"
+#include "ui/QtText.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,8 @@ bool ChoiceRecord::Write(const QString &chosen) {
 }
 
 QByteArray ChoiceRecord::Format(const QString &chosen) {
-    return '"' + EncodeWindows1251(chosen) + "\"\r\n";
+    const std::string bytes = EncodeWindows1251(FromQString(chosen));
+    return '"' + QByteArray(bytes.data(), qsizetype(bytes.size())) + "\"\r\n";
 }
 
 bool ChoiceRecord::CanHold(const QString &chosen) {
@@ -101,5 +103,5 @@ QString ChoiceRecord::Parse(QByteArrayView bytes) {
         if (comma >= 0)
             field = field.first(comma);
     }
-    return DecodeWindows1251(field);
+    return ToQString(DecodeWindows1251(std::string_view(field.data(), std::size_t(field.size()))));
 }

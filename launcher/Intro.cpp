@@ -5,6 +5,7 @@
 #include "StoryFileDialog.h"
 #include "ui/MainForm.h"
 #include "ui/MessagePresenter.h"
+#include "ui/QtText.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -143,9 +144,8 @@ void Intro::clearChoice() {
 
 void Intro::startGame() {
     if (m_chosenFile.isEmpty()) {
-        m_presenter.Present(this, {QStringLiteral("Запуск..."),
-                                   QStringLiteral("Сначала нужно выбрать файл!"),
-                                   MessageIcon::Exclamation});
+        m_presenter.Present(
+            this, {u"Запуск...", u"Сначала нужно выбрать файл!", MessageIcon::Exclamation});
         return;
     }
     if (m_game)
@@ -186,8 +186,8 @@ void Intro::reportRecordTrouble(const QString &what) {
         return;
     m_recordTroubleTold = true;
     const QChar cr(u'\r');
-    m_presenter.Present(
-        this, {QStringLiteral("Внимание!"),
-               what + cr + QStringLiteral("Файл:") + m_record.path() + cr + m_record.ErrorString(),
-               MessageIcon::Exclamation});
+    m_presenter.Present(this, {u"Внимание!",
+                               FromQString(what + cr + QStringLiteral("Файл:") + m_record.path() +
+                                           cr + m_record.ErrorString()),
+                               MessageIcon::Exclamation});
 }

@@ -1,30 +1,33 @@
 #include "engine/Story.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 
 namespace {
 
 // Empty, or nothing but 1 to 255 spaces: the press is ignored.
-bool isBlank(const QString &line) {
+bool isBlank(std::u16string_view line) {
     return line.size() <= 255 &&
-           std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' '; });
+           std::all_of(line.begin(), line.end(), [](char16_t c) { return c == u' '; });
 }
 
 } // namespace
 
 // One press of Enter: the console shows only this exchange, the line echoed, then what it did.
-void Story::Turn(const QString &typedLine) {
-    for (QString &word : m_words)
+void Story::Turn(std::u16string_view typedLine) {
+    for (std::u16string &word : m_words)
         word.clear();
     m_console.ShowEnd();
     m_inputLine = typedLine;
     if (isBlank(m_inputLine))
         return;
+    StartTurnBudget();
     m_console.EraseForTurn();
     m_console.EchoTyped(u'>' + m_inputLine);
     m_console.Enter();
+    if (!Spend(m_inputLine.size())) // the line is read and lower-cased word by word
+        return;
     SplitWords();
-    StartTurnBudget();
     ОбработкаСлов();
 }
 
@@ -33,12 +36,13 @@ void Story::Turn(const QString &typedLine) {
 void Story::SplitWords() {
     constexpr int kLastWord = int(std::tuple_size_v<decltype(m_words)>) - 1;
     int count = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= m_inputLine.size(); ++i) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= m_inputLine.size(); ++i) {
         if (i < m_inputLine.size() && m_inputLine[i] != u' ')
             continue;
         if (count <= kLastWord)
-            m_words[count] = m_inputLine.mid(start, i - start).toLower();
+            m_words[std::size_t(count)] =
+                LowerCase(std::u16string_view(m_inputLine).substr(start, i - start));
         start = i + 1;
         ++count;
     }

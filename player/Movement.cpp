@@ -2,14 +2,14 @@
 
 // A direction word runs the room's exit of that name (the highest slot, when there are several).
 // The exit's own commands move the player, or not; an exit with an empty body is no exit.
-void Story::ПопробоватьИдти(const QString &Направление) {
+void Story::ПопробоватьИдти(std::u16string_view Направление) {
     const Room &room = m_world.Current();
-    QString body;
-    for (int slot = 0; slot <= kLastFunctionSlot; ++slot)
-        if (room.FuncName[slot] == Направление)
+    std::u16string body;
+    for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot)
+        if (SameName(room.FuncName[slot], Направление, m_turnWork))
             body = room.FuncBody[slot];
-    if (body.isEmpty())
-        PrintLine(QStringLiteral("В этом направлении пути нет!"));
+    if (body.empty())
+        PrintLine(u"В этом направлении пути нет!");
     else
         FuncCom(body);
 }

@@ -2,13 +2,16 @@
 
 #include "MessagePresenter.h"
 #include "Opts.h"
+#include "QtText.h"
 #include "WidgetConsole.h"
 #include "WindowGeometry.h"
 #include "engine/Story.h"
+#include "engine/Text.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -114,7 +117,8 @@ void MainForm::createStory() {
 }
 
 bool MainForm::LoadFile(const QString &filename) {
-    const bool loaded = m_story->LoadFile(filename);
+    m_turnBoxes = 0;
+    const bool loaded = m_story->LoadFile(QFile::encodeName(filename).toStdString());
     m_console->Flush();
     return loaded;
 }
@@ -124,13 +128,27 @@ bool MainForm::LoadFile(const QString &filename) {
 void MainForm::playTurn() {
     const QString line = m_input->text();
     m_input->clear();
-    m_story->Turn(line);
+    m_turnBoxes = 0;
+    m_story->Turn(FromQString(line));
     m_console->Flush();
 }
 
+// Every box waits for the author's OK, so a story that loops through a faulty line could ask for
+// hundreds of thousands of them in one turn. Past kMaxTurnBoxes the author is told once that
+// the rest of the turn's messages are not shown; the story itself goes on exactly as before.
 void MainForm::Show(const AuthorMessage &message) {
+    ++m_turnBoxes;
+    if (m_turnBoxes > kMaxTurnBoxes + 1)
+        return;
     m_console->Flush();
-    m_presenter.Present(this, message);
+    if (m_turnBoxes <= kMaxTurnBoxes)
+        m_presenter.Present(this, message);
+    else
+        m_presenter.Present(this, {u"Ошибка!",
+                                   u"Слишком много сообщений за один ход: до конца хода они не "
+                                   u"показываются.\rСтрока:" +
+                                       DecimalText(message.line),
+                                   MessageIcon::Error, MessageKind::Fault, message.line});
 }
 
 void MainForm::clearConsole() {

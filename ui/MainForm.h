@@ -60,4 +60,7 @@ private:
 
     std::unique_ptr<WidgetConsole> m_console;
     std::unique_ptr<Story> m_story;
+
+    static constexpr int kMaxTurnBoxes = 1000;
+    int m_turnBoxes = 0; // the messages to the author this turn has shown or dropped
 };

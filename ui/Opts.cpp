@@ -1,5 +1,6 @@
 #include "Opts.h"
 
+#include "QtText.h"
 #include "WindowGeometry.h"
 #include "engine/NumberReading.h"
 
@@ -59,7 +60,7 @@ void Opts::apply() {
 
 // The number at the start of the text; none, zero or a negative one leaves the size as it is.
 double Opts::FontSizeFromText(const QString &text) {
-    const double points = ReadNumber(text);
+    const double points = ReadNumber(FromQString(text));
     if (!std::isfinite(points) || points <= 0)
         return 0;
     return std::clamp(points, kSmallestFontSize, kLargestFontSize);

@@ -1,5 +1,7 @@
 #include "WidgetConsole.h"
 
+#include "QtText.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -9,20 +11,35 @@
 WidgetConsole::WidgetConsole(QPlainTextEdit &output, QLineEdit &input)
     : m_output(output), m_input(input) {}
 
-void WidgetConsole::AddText(const QString &text) {
-    if (text.isEmpty())
+void WidgetConsole::AddText(std::u16string_view text) {
+    if (text.empty())
         return;
-    m_pending += text;
+    m_pending += ToQString(text);
     m_caret = Caret::AtStart;
+    if (m_pending.size() > 2 * kMaxShown)
+        keepOnlyTheEnd(kMaxShown);
+}
+
+// Drops all but the last characters pending, from a line's start where one is near, and what
+// the box shows of this turn so far, which came before them.
+void WidgetConsole::keepOnlyTheEnd(qsizetype characters) {
+    qsizetype from = m_pending.size() - characters;
+    const qsizetype lineStart = m_pending.indexOf(u'\n', from);
+    if (lineStart >= 0 && lineStart < from + characters / 2)
+        from = lineStart + 1;
+    m_pending.remove(0, from);
+    m_clearBox = true;
+    m_cut = true;
 }
 
 void WidgetConsole::Enter() {
-    AddText(QStringLiteral("\r\n"));
+    AddText(u"\r\n");
 }
 
 void WidgetConsole::ClearText() {
     m_pending.clear();
     m_clearBox = true;
+    m_cut = false;
     m_caret = Caret::AtStart;
 }
 
@@ -31,18 +48,31 @@ void WidgetConsole::ShowEnd() {
     Flush();
 }
 
-void WidgetConsole::RefillInput(const QString &text) {
-    m_input.setText(text);
+void WidgetConsole::RefillInput(std::u16string_view text) {
+    m_input.setText(ToQString(text));
     m_input.end(false);
 }
 
 void WidgetConsole::Flush() {
+    if (m_boxCharacters + m_pending.size() > kMaxShown) {
+        if (m_pending.size() > kMaxShown)
+            keepOnlyTheEnd(kMaxShown);
+        m_clearBox = true;
+        m_cut = true;
+    }
     if (m_clearBox) {
         m_output.clear();
         m_boxEndsWithCr = false;
         m_linesInParagraph = 0;
+        m_boxCharacters = 0;
         m_clearBox = false;
     }
+    if (m_cut) {
+        m_pending.prepend(QStringLiteral("[…] Начало вывода этого хода не показано: он слишком "
+                                         "длинный.\r\n"));
+        m_cut = false;
+    }
+    m_boxCharacters += m_pending.size();
     if (!m_pending.isEmpty())
         appendToBox(std::exchange(m_pending, QString()));
     placeCaret();

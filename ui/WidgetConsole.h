@@ -20,11 +20,11 @@ class WidgetConsole : public Console {
 public:
     WidgetConsole(QPlainTextEdit &output, QLineEdit &input);
 
-    void AddText(const QString &text) override;
+    void AddText(std::u16string_view text) override;
     void Enter() override;
     void ClearText() override;
     void ShowEnd() override;
-    void RefillInput(const QString &text) override;
+    void RefillInput(std::u16string_view text) override;
 
     // Puts what was printed since the last flush into the box. Called before every message box,
     // so the player sees what led to it, and whenever the story stops.
@@ -39,6 +39,7 @@ private:
 
     void appendToBox(const QString &text);
     void placeCaret();
+    void keepOnlyTheEnd(qsizetype characters);
 
     QPlainTextEdit &m_output;
     QLineEdit &m_input;
@@ -53,4 +54,10 @@ private:
     static constexpr int kLinesPerParagraph = 64;
     int m_linesInParagraph = 0;
     Caret m_caret = Caret::Kept;
+    // A turn may print far more than anyone could read or the box could lay out in reasonable
+    // time: the box shows the last kMaxShown characters of it, under a note that says the start
+    // was cut.
+    static constexpr qsizetype kMaxShown = 8 << 20;
+    qsizetype m_boxCharacters = 0; // what the box holds since it was last emptied
+    bool m_cut = false;            // the start of what is pending was left out
 };

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // The game state of a running story: fixed tables of 101 slots (0..100) whose slot 0 is the
 // empty record that is never created, plus a few scalar settings. Counters only grow and are
@@ -32,33 +33,40 @@ enum class FunctionKind : std::int16_t {
     Carried = 2
 };
 
-using FunctionNames = std::array<QString, kFunctionSlots>;
+using FunctionNames = std::array<std::u16string, kFunctionSlots>;
 
 struct Room {
-    QString Name;
-    QString Title; // stored, never shown
+    std::u16string Name;
+    std::u16string Title; // stored, never shown
     std::array<Flag, kSlots> ItemHere{};
-    QString Text; // with every "@" of the script already turned into CR LF
+    std::u16string Text; // with every "@" of the script already turned into CR LF
     FunctionNames FuncName;
     FunctionNames FuncBody;
     int FuncCount = 0; // highest function slot in use
 };
 
 struct Item {
-    QString Name;
-    QString Title; // the player's word for the item
+    std::u16string Name;
+    std::u16string Title; // the player's word for the item
     std::array<FunctionKind, kFunctionSlots> FuncKind{};
-    QString Text;
-    QString DownText; // the item's line in a room description
+    std::u16string Text;
+    std::u16string DownText; // the item's line in a room description
     FunctionNames FuncName;
     FunctionNames FuncBody;
     int FuncCount = 0;
 };
 
 struct Variable {
-    QString Name;
+    std::u16string Name;
     std::int16_t Value = 0;
 };
+
+// The characters that name lookups compared, so that a turn pays for what it looked up: a name
+// is compared in full only with names of its own length.
+using Work = std::uint64_t;
+
+// Whether two names are the same, exactly: case, spaces and all.
+bool SameName(std::u16string_view a, std::u16string_view b, Work &work);
 
 struct World {
     std::array<Room, kSlots> Rooms;
@@ -72,14 +80,14 @@ struct World {
     std::array<Variable, kSlots> Variables;
     int VariableCount = 0;
     int ExitView = 0;
-    QString LookWord = QStringLiteral("осм");
+    std::u16string LookWord = u"осм";
 
     // Name lookups scan every slot, created or not, so an empty name finds an empty slot.
     // A result of -1 means no slot matched.
-    int FirstRoomNamed(QStringView name) const;
-    int LastRoomNamed(QStringView name, int lastSlot = kLastSlot) const;
-    int LastItemNamed(QStringView name) const;
-    int LastVariableNamed(QStringView name) const;
+    int FirstRoomNamed(std::u16string_view name, Work &work) const;
+    int LastRoomNamed(std::u16string_view name, Work &work, int lastSlot = kLastSlot) const;
+    int LastItemNamed(std::u16string_view name, Work &work) const;
+    int LastVariableNamed(std::u16string_view name, Work &work) const;
 
     Room &Current() { return Rooms[CurrentRoom]; }
     const Room &Current() const { return Rooms[CurrentRoom]; }
@@ -87,4 +95,4 @@ struct World {
 };
 
 // The nine names that make a room function an exit.
-bool IsDirectionWord(QStringView name);
+bool IsDirectionWord(std::u16string_view name);

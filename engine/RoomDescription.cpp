@@ -1,9 +1,9 @@
-#include "engine/Story.h"
+#include "Story.h"
 
 // With an empty word, describes the player's room; with a word, shows the items of that title
 // lying in it.
-void Story::LookCom(const QString &word) {
-    if (word.isEmpty())
+void Story::LookCom(std::u16string_view word) {
+    if (word.empty())
         DescribeRoom();
     else
         LookAtItem(word);
@@ -14,44 +14,41 @@ void Story::LookCom(const QString &word) {
 void Story::DescribeRoom() {
     const Room &room = m_world.Current();
     PrintLine(room.Text);
-    for (int i = 0; i <= kLastSlot; ++i) {
-        if (room.ItemHere[i] == kYes) {
+    for (std::size_t i = 0; i <= kLastSlot; ++i)
+        if (room.ItemHere[i] == kYes)
             PrintLine(m_world.Items[i].DownText);
-        }
-    }
     if (m_world.ExitView == 1) {
-        m_console.Enter();
+        PrintEnter();
         PrintExits(room);
     }
 }
 
 // "Выходы: " and the room's direction functions in slot order, or "нет"
 void Story::PrintExits(const Room &room) {
-    m_console.AddText(QStringLiteral("Выходы: "));
+    Print(u"Выходы: ");
     bool any = false;
-    for (const QString &name : room.FuncName) {
+    for (const std::u16string &name : room.FuncName) {
         if (!IsDirectionWord(name))
             continue;
         if (any)
-            m_console.AddText(QStringLiteral(","));
-        m_console.AddText(name);
+            Print(u",");
+        Print(name);
         any = true;
     }
     if (!any)
-        m_console.AddText(QStringLiteral("нет"));
-    m_console.Enter();
+        Print(u"нет");
+    PrintEnter();
 }
 
 // Looking goes by title, and only at what lies in the room: a carried item is not at hand.
-void Story::LookAtItem(const QString &word) {
+void Story::LookAtItem(std::u16string_view word) {
     bool shown = false;
-    for (int i = 0; i <= kLastSlot; ++i) {
-        if (m_world.Items[i].Title == word && m_world.LiesHere(i)) {
+    for (std::size_t i = 0; i <= kLastSlot; ++i) {
+        if (SameName(m_world.Items[i].Title, word, m_turnWork) && m_world.LiesHere(int(i))) {
             PrintLine(m_world.Items[i].Text);
             shown = true;
         }
     }
-    if (!shown) {
-        PrintLine(QStringLiteral("Я не помню такого предмета."));
-    }
+    if (!shown)
+        PrintLine(u"Я не помню такого предмета.");
 }
