@@ -1,56 +1,68 @@
 #include "TerminalConsole.h"
 
 #include "TerminalText.h"
+#include "engine/Text.h"
 
-#include <iostream>
-#include <string>
 #include <unistd.h>
 
 namespace {
 
-QByteArray utf8For(bool terminal, const QString &text) {
-    return (terminal ? ForTerminal(text) : text).toUtf8();
+// A transcript writes each line break as "\n"; a story's text has only CR LF for breaks.
+void appendTranscript(std::u16string_view text, std::string &out) {
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(u"\r\n", start);
+        if (end == std::u16string_view::npos)
+            end = text.size();
+        AppendUtf8(text.substr(start, end - start), out);
+        if (end < text.size())
+            out += '\n';
+        start = end + 2;
+    }
+}
+
+std::u16string record(const AuthorMessage &message) {
+    std::u16string text = u'[' + message.title + u"] " + message.text + u'\n';
+    for (char16_t &c : text)
+        if (c == u'\r')
+            c = u'\n';
+    return text;
 }
 
 } // namespace
 
-// Standard output is flushed before every prompt and every message to the author, so a turn's
-// answer reaches the terminal in one write rather than one per line.
 TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
     : m_interactive(interactive), m_messages(messages), m_outToTerminal(isatty(STDOUT_FILENO)),
-      m_errToTerminal(isatty(STDERR_FILENO)) {
-    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-}
+      m_errToTerminal(isatty(STDERR_FILENO)), m_out(STDOUT_FILENO), m_err(STDERR_FILENO) {}
 
-void TerminalConsole::writeOut(const QByteArray &bytes) {
-    if (bytes.isEmpty())
+void TerminalConsole::writeOut(std::u16string_view text) {
+    if (text.empty())
         return;
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    m_atLineStart = bytes.endsWith('\n');
+    m_bytes.clear();
+    if (m_outToTerminal)
+        AppendUtf8(ForTerminal(text), m_bytes);
+    else
+        appendTranscript(text, m_bytes);
+    m_out.Write(m_bytes);
+    m_atLineStart = m_bytes.ends_with('\n');
 }
 
-void TerminalConsole::AddText(const QString &text) {
-    if (m_outToTerminal)
-        writeOut(ForTerminal(text).toUtf8());
-    else if (text.contains(u'\r'))
-        writeOut(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
-    else
-        writeOut(text.toUtf8());
+void TerminalConsole::AddText(std::u16string_view text) {
+    writeOut(text);
 }
 
 void TerminalConsole::Enter() {
-    writeOut(QByteArrayLiteral("\n"));
+    writeOut(u"\n");
 }
 
 // Piped output is a transcript, in which clearing writes nothing.
 void TerminalConsole::ClearText() {
     if (!m_interactive)
         return;
-    std::fputs("\x1b[H\x1b[2J", stdout);
+    m_out.Write("\x1b[H\x1b[2J");
     m_atLineStart = true;
 }
 
-void TerminalConsole::EchoTyped(const QString &echo) {
+void TerminalConsole::EchoTyped(std::u16string_view echo) {
     if (!m_interactive)
         Console::EchoTyped(echo);
 }
@@ -59,34 +71,29 @@ void TerminalConsole::EchoTyped(const QString &echo) {
 void TerminalConsole::Show(const AuthorMessage &message) {
     if (m_messages == MessageTarget::None)
         return;
-    const QString record = u'[' + message.title + QStringLiteral("] ") +
-                           QString(message.text).replace(u'\r', u'\n') + u'\n';
     if (m_messages == MessageTarget::Stdout) {
         if (!m_atLineStart)
-            writeOut(QByteArrayLiteral("\n"));
-        writeOut(utf8For(m_outToTerminal, record));
+            writeOut(u"\n");
+        writeOut(record(message));
         return;
     }
-    std::fflush(stdout); // keeps the story's text and the messages in order on one screen
-    const QByteArray bytes = utf8For(m_errToTerminal, record);
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    m_out.Flush(); // keeps the story's text and the messages in order on one screen
+    const std::u16string text = record(message);
+    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(text) : text));
+    m_err.Flush();
 }
 
-bool TerminalConsole::ReadLine(QString &line) {
-    if (m_interactive) {
-        // The prompt starts a line of its own, also after a text printed without a line break.
-        if (!m_atLineStart)
-            writeOut(QByteArrayLiteral("\n"));
-        writeOut(QByteArrayLiteral(">"));
-        std::fflush(stdout);
-    }
-    std::string bytes;
-    if (!std::getline(std::cin, bytes))
-        return false;
+// The prompt starts a line of its own, also after a text printed without a line break.
+void TerminalConsole::Prompt() {
+    if (!m_interactive)
+        return;
+    if (!m_atLineStart)
+        writeOut(u"\n");
+    writeOut(u">");
+    m_out.Flush();
+}
+
+void TerminalConsole::LineTyped() {
     if (m_interactive)
-        m_atLineStart = true; // the player's Enter has ended the prompt's line
-    if (!bytes.empty() && bytes.back() == '\r')
-        bytes.pop_back();
-    line = QString::fromStdString(bytes);
-    return true;
+        m_atLineStart = true;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "OutputStream.h"
 #include "engine/AuthorMessages.h"
 #include "engine/Console.h"
 
-#include <QByteArray>
-#include <cstdio>
+#include <string>
 
 // Where the terminal player sends the messages to the story's author.
 enum class MessageTarget {
@@ -22,18 +22,23 @@ class TerminalConsole : public Console, public AuthorMessages {
 public:
     TerminalConsole(bool interactive, MessageTarget messages);
 
-    void AddText(const QString &text) override;
+    void AddText(std::u16string_view text) override;
     void Enter() override;
     void ClearText() override;
     void EraseForTurn() override {}
-    void EchoTyped(const QString &echo) override;
+    void EchoTyped(std::u16string_view echo) override;
     void Show(const AuthorMessage &message) override;
 
-    // The player's next line (UTF-8, a trailing CR dropped); false at the end of input.
-    bool ReadLine(QString &line);
+    // The prompt before the player's next line, in an interactive terminal.
+    void Prompt();
+    // The player has ended the prompt's line with Enter.
+    void LineTyped();
+    // What the game printed has reached standard output; false when it could not be written.
+    bool Flush() { return m_out.Flush(); }
+    const OutputStream &Output() const { return m_out; }
 
 private:
-    void writeOut(const QByteArray &bytes);
+    void writeOut(std::u16string_view text);
 
     bool m_interactive;
     MessageTarget m_messages;
@@ -42,4 +47,7 @@ private:
     bool m_outToTerminal;
     bool m_errToTerminal;
     bool m_atLineStart = true;
+    OutputStream m_out;
+    OutputStream m_err;
+    std::string m_bytes; // reused for every conversion to UTF-8
 };

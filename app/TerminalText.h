@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 // A story's text as a terminal shows it. A terminal takes control characters as instructions: a
 // story file, which may come from anywhere, could otherwise move the cursor, retitle the window
@@ -8,4 +9,4 @@
 // or LF alone) becomes "\n", as the game window breaks its lines, a tab stays a tab, and any
 // other control character is shown as its picture (ESC as "␛", BEL as "␇"), which also tells
 // the story's author what the text holds.
-QString ForTerminal(const QString &text);
+std::u16string ForTerminal(std::u16string_view text);

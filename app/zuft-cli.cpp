@@ -1,67 +1,87 @@
 // zuft-cli: plays a story in the terminal, one typed line per turn.
 
+#include "CliOptions.h"
+#include "LineReader.h"
 #include "TerminalConsole.h"
 #include "engine/Story.h"
+#include "engine/Text.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-bool parseMessageTarget(const QString &text, MessageTarget &target) {
-    if (text == u"stderr")
-        target = MessageTarget::Stderr;
-    else if (text == u"stdout")
-        target = MessageTarget::Stdout;
-    else if (text == u"none")
-        target = MessageTarget::None;
-    else
-        return false;
-    return true;
+// Exit statuses
+constexpr int kStoryUnreadable = 1;
+constexpr int kWrongArguments = 2;
+constexpr int kTranscriptLost = 3;
+
+void complain(const std::string &text) {
+    std::fprintf(stderr, "zuft-cli: %s\n", text.c_str());
+}
+
+// A transcript that could not be written is a failure, not a game played: the player is told,
+// unless standard output was a pipe that its reader closed, which is a quiet end.
+int transcriptStatus(const OutputStream &out, int status) {
+    if (!out.Failed())
+        return status;
+    if (out.Error() == EPIPE)
+        return status;
+    complain(std::string("the transcript could not be written: ") + std::strerror(out.Error()));
+    return kTranscriptLost;
+}
+
+int writeText(const char *text) {
+    OutputStream out(STDOUT_FILENO);
+    out.Write(text);
+    out.Flush();
+    return transcriptStatus(out, 0);
+}
+
+int play(const CliOptions &options) {
+    TerminalConsole terminal(isatty(STDIN_FILENO), options.messages);
+    Story story(terminal, terminal);
+    if (!story.LoadFile(options.story, options.encoding)) {
+        terminal.Flush();
+        return transcriptStatus(terminal.Output(), kStoryUnreadable);
+    }
+    LineReader input(STDIN_FILENO);
+    std::string line;
+    while (!terminal.Output().Failed()) {
+        terminal.Prompt();
+        if (!input.ReadLine(line))
+            break;
+        terminal.LineTyped();
+        story.Turn(FromUtf8(line));
+    }
+    terminal.Flush();
+    return transcriptStatus(terminal.Output(), 0);
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zuft-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays a Zuft story (.teg) in the terminal: the story runs to its first waiting point,\n"
-        "then every line of standard input is one turn. Standard output carries the story's\n"
-        "text in UTF-8; messages to the story's author are records \"[title] text\"."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption messagesOption(
-        QStringLiteral("messages"),
-        QStringLiteral("Where messages to the story's author go: stderr (the default), stdout "
-                       "or none."),
-        QStringLiteral("where"), QStringLiteral("stderr"));
-    parser.addOption(messagesOption);
-    parser.addPositionalArgument(QStringLiteral("story"),
-                                 QStringLiteral("The story file to play."));
-    parser.process(app);
-
-    MessageTarget target;
-    if (!parseMessageTarget(parser.value(messagesOption), target)) {
-        std::fprintf(stderr, "zuft-cli: --messages takes stderr, stdout or none\n");
-        return 2;
+    // A closed standard output would be taken by the next file opened, and the transcript lost
+    // without a word.
+    if (fcntl(STDOUT_FILENO, F_GETFD) < 0) {
+        complain("standard output is closed: the transcript cannot be written");
+        return kTranscriptLost;
     }
-    if (parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "zuft-cli: name one story file; see --help\n");
-        return 2;
+    CliOptions options;
+    std::string error;
+    if (!ParseCliOptions(argc, argv, options, error)) {
+        complain(error + "; see --help");
+        return kWrongArguments;
     }
-
-    TerminalConsole terminal(isatty(STDIN_FILENO), target);
-    Story story(terminal, terminal);
-    if (!story.LoadFile(parser.positionalArguments().constFirst()))
-        return 1;
-    QString line;
-    while (terminal.ReadLine(line))
-        story.Turn(line);
-    return 0;
+    switch (options.mode) {
+    case CliOptions::Mode::Help:
+        return writeText(kCliUsage);
+    case CliOptions::Mode::Version:
+        return writeText("zuft-cli " ZUFT_VERSION "\n");
+    default:
+        return play(options);
+    }
 }
