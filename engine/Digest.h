@@ -7,6 +7,10 @@
 // It is no defence against a forger, and needs to be none.
 class Digest {
 public:
+    Digest() = default;
+    // Goes on from the value of an earlier digest.
+    explicit Digest(std::uint64_t value) : m_value(value) {}
+
     void Add(std::string_view bytes) {
         for (unsigned char byte : bytes)
             m_value = (m_value ^ byte) * 0x100000001b3ULL;

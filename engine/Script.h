@@ -28,6 +28,9 @@ struct Script {
     int LineCount() const { return int(lines.size()) - 1; }
 };
 
+// The story before one is loaded: no lines, nothing to run.
+std::shared_ptr<const Script> EmptyScript();
+
 // The most lines and bytes a story may have.
 constexpr int kMaxLineCount = 32767;
 constexpr std::int64_t kMaxStoryBytes = 64 << 20;

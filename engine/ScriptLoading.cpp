@@ -62,6 +62,15 @@ bool readAtMost(int fd, std::size_t limit, std::size_t expected, std::string &by
 
 } // namespace
 
+std::shared_ptr<const Script> EmptyScript() {
+    static const std::shared_ptr<const Script> empty = [] {
+        auto script = std::make_shared<Script>();
+        script->lines.emplace_back();
+        return script;
+    }();
+    return empty;
+}
+
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error) {
     const auto crCount = std::count(bytes.begin(), bytes.end(), '\r');

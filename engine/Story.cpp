@@ -3,8 +3,7 @@
 #include "Text.h"
 
 Story::Story(Console &console, AuthorMessages &messages)
-    : m_console(console), m_messages(messages),
-      m_script(std::make_shared<const Script>(Script{{u""}, {}, 0, StoryEncoding::Windows1251})) {}
+    : m_console(console), m_messages(messages), m_script(EmptyScript()) {}
 
 bool Story::LoadFile(const std::string &path, StoryEncoding encoding) {
     StoryFileError error;

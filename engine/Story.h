@@ -31,8 +31,9 @@ public:
     // Tells the author why a story file could not be loaded.
     void ReportFileError(const StoryFileError &error, std::u16string_view filename);
 
-    // One turn: the line the player typed and sent with Enter.
-    void Turn(std::u16string_view typedLine);
+    // One turn: the line the player typed and sent with Enter. False when the line was blank and
+    // the press did nothing.
+    bool Turn(std::u16string_view typedLine);
 
     const World &world() const { return m_world; }
     const Script &script() const { return *m_script; }

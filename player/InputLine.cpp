@@ -14,21 +14,22 @@ bool isBlank(std::u16string_view line) {
 } // namespace
 
 // One press of Enter: the console shows only this exchange, the line echoed, then what it did.
-void Story::Turn(std::u16string_view typedLine) {
+bool Story::Turn(std::u16string_view typedLine) {
     for (std::u16string &word : m_words)
         word.clear();
     m_console.ShowEnd();
     m_inputLine = typedLine;
     if (isBlank(m_inputLine))
-        return;
+        return false;
     StartTurnBudget();
     m_console.EraseForTurn();
     m_console.EchoTyped(u'>' + m_inputLine);
     m_console.Enter();
-    if (!Spend(m_inputLine.size())) // the line is read and lower-cased word by word
-        return;
-    SplitWords();
-    ОбработкаСлов();
+    if (Spend(m_inputLine.size())) { // the line is read and lower-cased word by word
+        SplitWords();
+        ОбработкаСлов();
+    }
+    return true;
 }
 
 // Words are cut at every single space, so two spaces make an empty word between them. The table

@@ -6,7 +6,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 # Debian packages the build and the tests need.
 # qt6-translations-l10n: the toolkit's own dialogs and menus in Russian, like the windows.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev qt6-translations-l10n)
+BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev qt6-base-dev libgl-dev libgtest-dev
+    qt6-translations-l10n)
 # clang and its runtime for the fuzzers (scripts/fuzz).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -1,0 +1,91 @@
+#include "Files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool fail(std::string &error, const char *what) {
+    error = std::string(what) + ": " + std::strerror(errno);
+    return false;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t wrote = write(fd, bytes.data(), bytes.size());
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            if (wrote == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(wrote));
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string &error) {
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        return fail(error, "не удалось создать временный файл рядом с ним");
+    fchmod(fd, 0644);
+    const bool written = writeAll(fd, bytes) || fail(error, "не удалось записать");
+    const bool synced = written && (fsync(fd) == 0 || fail(error, "не удалось сбросить на диск"));
+    const bool closed = close(fd) == 0 || (synced && fail(error, "не удалось закрыть"));
+    if (written && synced && closed && rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    if (written && synced && closed)
+        fail(error, "не удалось заменить файл");
+    unlink(temporary.c_str());
+    return false;
+}
+
+bool AppendToFile(const std::string &path, std::string_view bytes, std::string &error) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fail(error, "не удалось открыть");
+    struct stat before;
+    const bool measured = fstat(fd, &before) == 0 || fail(error, "не удалось узнать размер");
+    const bool written = measured && (writeAll(fd, bytes) || fail(error, "не удалось записать"));
+    if (measured && !written)
+        (void)ftruncate(fd, before.st_size);
+    const bool closed = close(fd) == 0 || (written && fail(error, "не удалось закрыть"));
+    return written && closed;
+}
+
+bool ReadFileAtMost(const std::string &path, std::size_t limit, std::string &bytes,
+                    std::string &error) {
+    bytes.clear();
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(error, "не удалось открыть");
+    struct stat info;
+    bool sound = fstat(fd, &info) == 0 || fail(error, "не удалось узнать размер");
+    if (sound && !S_ISREG(info.st_mode)) {
+        error = "это не обычный файл";
+        sound = false;
+    }
+    char chunk[1 << 16];
+    while (sound) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            sound = fail(error, "не удалось прочитать");
+        else if (got == 0)
+            break;
+        else if (bytes.size() + std::size_t(got) > limit)
+            error = "файл больше " + std::to_string(limit >> 20) + " МиБ", sound = false;
+        else
+            bytes.append(chunk, std::size_t(got));
+    }
+    close(fd);
+    return sound;
+}

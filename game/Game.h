@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Journal.h"
+#include "Relay.h"
+#include "SaveFile.h"
+#include "engine/Script.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class Story;
+
+// Keeps a game as it is played, for instance in a file that survives a crash.
+class GameRecord {
+public:
+    virtual ~GameRecord() = default;
+    // One more event, in the form of a save's line.
+    virtual void Added(std::string_view event) = 0;
+    // The whole game changed (a restore, a reload): keep it anew.
+    virtual void Replaced() = 0;
+};
+
+// Called while turns are played again: how many of how many are done. False cancels.
+using ReplayProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+// What came of playing a game's turns again.
+struct ReplayResult {
+    bool done = false;
+    bool cancelled = false;
+    std::u16string error;      // why nothing changed, when not done and not cancelled
+    bool storyChanged = false; // the story's file is not the one the game was played with
+    int firstDifference = 0;   // the first turn whose answer differs from the recorded one, or 0
+};
+
+// A sentence for the player about a replay that was done: that the story changed, and from
+// which turn its answers differ. Empty when there is nothing to say.
+std::u16string DescribeReplay(const ReplayResult &result);
+
+// A game being played: one story, and everything the player did in it. The story engine plays
+// the same lines the same way every time, so the journal rebuilds the game exactly, however deep
+// its runs stood when it waited: restoring, undoing and reloading play the lines again, showing
+// nothing, and then show the console as the last turn left it.
+class Game {
+public:
+    Game(Console &console, AuthorMessages &messages);
+    ~Game();
+
+    // Reads a story file (or a story's bytes); false, with the author told why, when there is
+    // no story. Nothing runs until Begin or Restore.
+    bool Load(const std::string &path, StoryEncoding encoding = StoryEncoding::Detect);
+    bool LoadBytes(std::string_view bytes, std::u16string_view name,
+                   StoryEncoding encoding = StoryEncoding::Detect);
+    // Runs the story's opening, as a new game.
+    void Begin();
+
+    // One turn. A blank line does nothing and is not kept.
+    void Turn(std::u16string_view line);
+    bool CanUndo() const { return m_journal.CanUndo(); }
+    bool CanRedo() const { return m_journal.CanRedo(); }
+    ReplayResult Undo(const ReplayProgress &progress = {});
+    ReplayResult Redo();
+    // Starts the story again from its opening; an undo takes the restart back.
+    void Restart();
+
+    std::string SaveText() const;
+    // Restores a saved game. A save of another story (another name and other contents) is
+    // refused; a save of an earlier version of this story plays its lines into this one.
+    ReplayResult Restore(std::string_view saveText, const ReplayProgress &progress = {});
+    // Reads the story file again and plays the game's turns into it, stopping after the first
+    // turn whose answer changed; the turns after it can be played again with Redo.
+    ReplayResult Reload(const ReplayProgress &progress = {});
+
+    void SetRecord(GameRecord *record) { m_record = record; }
+
+    const Story &story() const { return *m_story; }
+    const Journal &journal() const { return m_journal; }
+    SaveHeader Header() const;
+    const std::string &Path() const { return m_path; }
+
+private:
+    struct Replayed;
+    std::unique_ptr<Replayed> replay(std::span<const JournalEntry> entries, bool stopAtDifference,
+                                     const ReplayProgress &progress);
+    void adopt(Replayed &replayed);
+    void showScreen();
+    void record(std::string_view event);
+
+    Relay m_relay;
+    std::shared_ptr<const Script> m_script;
+    std::string m_path;
+    std::u16string m_name;
+    StoryEncoding m_encoding = StoryEncoding::Detect;
+    std::unique_ptr<Story> m_story;
+    Journal m_journal;
+    GameRecord *m_record = nullptr;
+};

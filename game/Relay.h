@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/AuthorMessages.h"
+#include "engine/Console.h"
+
+#include <cstdint>
+#include <string>
+
+// Stands between a game's story and the player's console. While the player plays it passes
+// everything on; while turns are played again it shows nothing and keeps only what the console
+// would hold, as the game window shows it (each turn erases it), and what the input line would.
+// Either way it takes the digest of each answer: what a turn printed and told the author.
+class Relay : public Console, public AuthorMessages {
+public:
+    Relay(Console &console, AuthorMessages &messages) : m_console(console), m_messages(messages) {}
+
+    void SetMuted(bool muted);
+    void StartAnswer();
+    std::uint32_t Answer() const;
+    // Shows again what the console and the input line hold after the turns played muted, as
+    // the last of them left them, and passes everything on from then on. `atEnd`: the console
+    // shows its end, as after a turn, rather than its start, as after the opening.
+    void Reveal(bool atEnd);
+
+    void AddText(std::u16string_view text) override;
+    void Enter() override;
+    void ClearText() override;
+    void EraseForTurn() override;
+    void EchoTyped(std::u16string_view echo) override;
+    void ShowEnd() override;
+    void RefillInput(std::u16string_view text) override;
+    void Show(const AuthorMessage &message) override;
+
+private:
+    void digest(std::u16string_view text);
+
+    Console &m_console;
+    AuthorMessages &m_messages;
+    bool m_muted = false;
+    std::uint64_t m_answer = 0;
+    std::u16string m_screen;
+    std::u16string m_input;
+};
