@@ -83,6 +83,13 @@ void TerminalConsole::Show(const AuthorMessage &message) {
     m_err.Flush();
 }
 
+void TerminalConsole::Notice(std::u16string_view text) {
+    m_out.Flush();
+    const std::u16string line = u"zuft-cli: " + std::u16string(text) + u'\n';
+    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(line) : line));
+    m_err.Flush();
+}
+
 // The prompt starts a line of its own, also after a text printed without a line break.
 void TerminalConsole::Prompt() {
     if (!m_interactive)

@@ -29,6 +29,8 @@ public:
     void EchoTyped(std::u16string_view echo) override;
     void Show(const AuthorMessage &message) override;
 
+    // A line for the player from zuft-cli itself, on standard error after what the game printed.
+    void Notice(std::u16string_view text);
     // The prompt before the player's next line, in an interactive terminal.
     void Prompt();
     // The player has ended the prompt's line with Enter.

@@ -2,9 +2,10 @@
 
 #include "CliOptions.h"
 #include "LineReader.h"
+#include "SlashCommands.h"
 #include "TerminalConsole.h"
-#include "engine/Story.h"
 #include "engine/Text.h"
+#include "game/Game.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -43,19 +44,23 @@ int writeText(const char *text) {
 
 int play(const CliOptions &options) {
     TerminalConsole terminal(isatty(STDIN_FILENO), options.messages);
-    Story story(terminal, terminal);
-    if (!story.LoadFile(options.story, options.encoding)) {
+    Game game(terminal, terminal);
+    if (!game.Load(options.story, options.encoding)) {
         terminal.Flush();
         return transcriptStatus(terminal.Output(), kStoryUnreadable);
     }
+    game.Begin();
     LineReader input(STDIN_FILENO);
-    std::string line;
+    std::string bytes;
     while (!terminal.Output().Failed()) {
         terminal.Prompt();
-        if (!input.ReadLine(line))
+        if (!input.ReadLine(bytes))
             break;
         terminal.LineTyped();
-        story.Turn(FromUtf8(line));
+        const std::u16string line = FromUtf8(bytes);
+        std::u16string_view turn;
+        if (!RunSlashCommand(line, game, terminal, turn))
+            game.Turn(turn);
     }
     terminal.Flush();
     return transcriptStatus(terminal.Output(), 0);
