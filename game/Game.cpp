@@ -5,7 +5,8 @@
 
 struct Game::Replayed {
     std::unique_ptr<Story> story;
-    std::vector<std::uint32_t> answers; // of the turns played, in order
+    std::vector<std::uint32_t> answers; // of the entries played, in order
+    std::vector<std::u16string> history;
     int firstDifference = 0;
     bool cancelled = false;
 };
@@ -85,10 +86,33 @@ bool Game::LoadBytes(std::string_view bytes, std::u16string_view name, StoryEnco
 
 void Game::Begin() {
     m_journal = Journal();
-    m_story = std::make_unique<Story>(m_relay, m_relay);
-    m_story->Start(m_script);
+    m_history.clear();
+    m_historySize = m_forgotten = 0;
+    startStory();
     if (m_record)
         m_record->Replaced();
+}
+
+void Game::startStory() {
+    m_story = std::make_unique<Story>(m_relay, m_relay);
+    m_story->Start(m_script);
+    remember();
+}
+
+// The console as this exchange left it joins the history; the oldest exchanges are forgotten
+// when the history grows too long.
+void Game::remember() {
+    m_history.resize(m_journal.Position());
+    m_history.push_back(m_relay.Screen());
+    m_historySize += m_history.back().size();
+    forgetOldest();
+}
+
+void Game::forgetOldest() {
+    while (m_historySize > kMostHistory && m_forgotten + 1 < m_history.size()) {
+        m_historySize -= m_history[m_forgotten].size();
+        std::u16string().swap(m_history[m_forgotten++]);
+    }
 }
 
 void Game::Turn(std::u16string_view line) {
@@ -98,27 +122,25 @@ void Game::Turn(std::u16string_view line) {
     JournalEntry entry{JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()};
     record(FormatTurn(entry));
     m_journal.Add(std::move(entry));
+    remember();
 }
 
 void Game::Restart() {
     m_journal.Add({JournalEntry::Kind::Restart, {}, 0});
     record(FormatRestart());
     m_relay.ClearText();
-    m_story = std::make_unique<Story>(m_relay, m_relay);
-    m_story->Start(m_script);
+    startStory();
 }
 
 ReplayResult Game::Undo(const ReplayProgress &progress) {
     if (!m_journal.CanUndo())
         return refused(u"Отменять нечего: игра стоит в самом начале.");
-    m_journal.Undo();
-    const std::unique_ptr<Replayed> replayed = replay(m_journal.SinceOpening(), false, progress);
-    if (replayed->cancelled) {
-        m_journal.Redo();
-        m_relay.SetMuted(false);
+    Journal journal = m_journal;
+    journal.Undo();
+    const std::unique_ptr<Replayed> replayed = replay(journal, false, progress);
+    if (replayed->cancelled)
         return cancelled();
-    }
-    adopt(*replayed);
+    adopt(*replayed, journal);
     record(FormatUndo());
     return done();
 }
@@ -129,13 +151,15 @@ ReplayResult Game::Redo() {
     const JournalEntry &entry = m_journal.Entries()[m_journal.Position()];
     m_relay.SetMuted(true);
     if (entry.kind == JournalEntry::Kind::Restart) {
-        m_story = std::make_unique<Story>(m_relay, m_relay);
-        m_story->Start(m_script);
+        m_relay.ClearText();
+        m_journal.Redo();
+        startStory();
     } else {
         m_story->Turn(entry.line);
+        m_journal.Redo();
+        remember();
     }
-    m_journal.Redo();
-    m_relay.Reveal(!m_journal.SinceOpening().empty());
+    m_relay.Reveal(entry.kind == JournalEntry::Kind::Turn);
     record(FormatRedo());
     return done();
 }
@@ -158,14 +182,10 @@ ReplayResult Game::Restore(std::string_view saveText, const ReplayProgress &prog
         result.error = u"Это сохранение другой истории: «" + header.storyName + u"».";
         return result;
     }
-    std::swap(journal, m_journal);
-    const std::unique_ptr<Replayed> replayed = replay(m_journal.SinceOpening(), false, progress);
-    if (replayed->cancelled) {
-        std::swap(journal, m_journal);
-        m_relay.SetMuted(false);
+    const std::unique_ptr<Replayed> replayed = replay(journal, false, progress);
+    if (replayed->cancelled)
         return cancelled();
-    }
-    adopt(*replayed);
+    adopt(*replayed, journal);
     if (m_record)
         m_record->Replaced();
     result.done = true;
@@ -175,54 +195,61 @@ ReplayResult Game::Restore(std::string_view saveText, const ReplayProgress &prog
 }
 
 ReplayResult Game::Reload(const ReplayProgress &progress) {
-    ReplayResult result;
-    if (m_path.empty()) {
-        result.error = u"Историю негде перечитать: она открыта не из файла.";
-        return result;
-    }
+    if (m_path.empty())
+        return refused(u"Историю неоткуда перечитать: она открыта не из файла.");
     StoryFileError error;
     std::shared_ptr<const Script> script = ReadScript(m_path, m_encoding, error);
-    if (!script) {
-        result.error = error.what + (error.detail.empty() ? u"" : u" " + error.detail);
-        return result;
-    }
+    if (!script)
+        return refused(error.what + (error.detail.empty() ? u"" : u" " + error.detail));
     std::swap(script, m_script);
-    const std::unique_ptr<Replayed> replayed = replay(m_journal.SinceOpening(), true, progress);
+    const std::unique_ptr<Replayed> replayed = replay(m_journal, true, progress);
     if (replayed->cancelled) {
         std::swap(script, m_script);
-        m_relay.SetMuted(false);
         return cancelled();
     }
+    ReplayResult result = done();
     result.storyChanged = script->digest != m_script->digest;
     result.firstDifference = replayed->firstDifference;
-    m_journal.SetPosition(m_journal.Position() - m_journal.SinceOpening().size() +
-                          replayed->answers.size());
-    adopt(*replayed);
+    Journal journal = m_journal;
+    journal.SetPosition(replayed->answers.size());
+    adopt(*replayed, journal);
     if (m_record)
         m_record->Replaced();
-    result.done = true;
     return result;
 }
 
-// Plays the entries since the opening into a new story, showing nothing, and takes the digest
-// of every answer.
-std::unique_ptr<Game::Replayed> Game::replay(std::span<const JournalEntry> entries,
-                                             bool stopAtDifference,
+// Plays the journal's entries in effect into a new story, showing nothing, and takes the digest
+// of every answer. `firstDifference` counts the turns, not the restarts between them.
+std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAtDifference,
                                              const ReplayProgress &progress) {
     auto replayed = std::make_unique<Replayed>();
     m_relay.SetMuted(true);
     replayed->story = std::make_unique<Story>(m_relay, m_relay);
     replayed->story->Start(m_script);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (progress && i % kProgressEvery == 0 && !progress(i, entries.size())) {
+    replayed->history.push_back(m_relay.Screen());
+    const std::size_t total = journal.Position();
+    int turns = 0;
+    for (std::size_t i = 0; i < total; ++i) {
+        if (progress && i % kProgressEvery == 0 && !progress(i, total)) {
             replayed->cancelled = true;
+            m_relay.SetMuted(false);
             break;
         }
-        m_relay.StartAnswer();
-        replayed->story->Turn(entries[i].line);
-        replayed->answers.push_back(m_relay.Answer());
-        if (replayed->answers.back() != entries[i].answer && !replayed->firstDifference) {
-            replayed->firstDifference = int(i + 1);
+        const JournalEntry &entry = journal.Entries()[i];
+        if (entry.kind == JournalEntry::Kind::Restart) {
+            m_relay.ClearText();
+            replayed->story = std::make_unique<Story>(m_relay, m_relay);
+            replayed->story->Start(m_script);
+            replayed->answers.push_back(0);
+        } else {
+            m_relay.StartAnswer();
+            replayed->story->Turn(entry.line);
+            replayed->answers.push_back(m_relay.Answer());
+            ++turns;
+        }
+        replayed->history.push_back(m_relay.Screen());
+        if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
+            replayed->firstDifference = turns;
             if (stopAtDifference)
                 break;
         }
@@ -230,15 +257,21 @@ std::unique_ptr<Game::Replayed> Game::replay(std::span<const JournalEntry> entri
     return replayed;
 }
 
-// The replayed story becomes the game's, its answers are the ones kept from now on, and the
-// console shows what its last turn left.
-void Game::adopt(Replayed &replayed) {
-    m_story = std::move(replayed.story);
-    std::vector<JournalEntry> &entries = m_journal.Edit();
-    const std::size_t start = m_journal.Position() - m_journal.SinceOpening().size();
+// The replayed story becomes the game's, with the journal it was played from (its answers the
+// ones kept from now on), and the console shows what its last entry left.
+void Game::adopt(Replayed &replayed, Journal &journal) {
     for (std::size_t i = 0; i < replayed.answers.size(); ++i)
-        entries[start + i].answer = replayed.answers[i];
-    m_relay.Reveal(!replayed.answers.empty());
+        journal.Edit()[i].answer = replayed.answers[i];
+    m_journal = std::move(journal);
+    m_story = std::move(replayed.story);
+    m_history = std::move(replayed.history);
+    m_historySize = m_forgotten = 0;
+    for (const std::u16string &exchange : m_history)
+        m_historySize += exchange.size();
+    forgetOldest();
+    const std::size_t position = m_journal.Position();
+    m_relay.Reveal(position > 0 &&
+                   m_journal.Entries()[position - 1].kind == JournalEntry::Kind::Turn);
 }
 
 void Game::record(std::string_view event) {

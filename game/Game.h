@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Story;
 
@@ -75,15 +76,22 @@ public:
 
     const Story &story() const { return *m_story; }
     const Journal &journal() const { return m_journal; }
+    // What the console showed after the opening and after each entry in effect: the whole game
+    // so far, exchange by exchange. When it grows past kMostHistory characters the oldest
+    // exchanges are forgotten (left empty), so that an endless game fits in memory.
+    const std::vector<std::u16string> &History() const { return m_history; }
+    static constexpr std::size_t kMostHistory = 32 << 20;
     SaveHeader Header() const;
     const std::string &Path() const { return m_path; }
 
 private:
     struct Replayed;
-    std::unique_ptr<Replayed> replay(std::span<const JournalEntry> entries, bool stopAtDifference,
+    std::unique_ptr<Replayed> replay(const Journal &journal, bool stopAtDifference,
                                      const ReplayProgress &progress);
-    void adopt(Replayed &replayed);
-    void showScreen();
+    void adopt(Replayed &replayed, Journal &journal);
+    void startStory();
+    void remember();
+    void forgetOldest();
     void record(std::string_view event);
 
     Relay m_relay;
@@ -93,5 +101,8 @@ private:
     StoryEncoding m_encoding = StoryEncoding::Detect;
     std::unique_ptr<Story> m_story;
     Journal m_journal;
+    std::vector<std::u16string> m_history;
+    std::size_t m_historySize = 0; // characters
+    std::size_t m_forgotten = 0;   // the exchanges at the start of the history left empty
     GameRecord *m_record = nullptr;
 };

@@ -2,12 +2,6 @@
 
 #include "engine/Digest.h"
 
-void Relay::SetMuted(bool muted) {
-    m_muted = muted;
-    m_screen.clear();
-    m_input.clear();
-}
-
 void Relay::Reveal(bool atEnd) {
     m_muted = false;
     m_console.ClearText();
@@ -16,8 +10,6 @@ void Relay::Reveal(bool atEnd) {
         m_console.RefillInput(m_input);
     if (atEnd)
         m_console.ShowEnd();
-    m_screen.clear();
-    m_input.clear();
 }
 
 void Relay::StartAnswer() {
@@ -34,45 +26,45 @@ void Relay::digest(std::u16string_view text) {
     m_answer = digest.Value();
 }
 
+void Relay::keep(std::u16string_view text) {
+    m_screen += text;
+    if (m_screen.size() > 2 * kMostKept)
+        m_screen.erase(0, m_screen.size() - kMostKept);
+}
+
 void Relay::AddText(std::u16string_view text) {
     digest(text);
-    if (m_muted)
-        m_screen += text;
-    else
+    keep(text);
+    if (!m_muted)
         m_console.AddText(text);
 }
 
 void Relay::Enter() {
     digest(u"\r\n");
-    if (m_muted)
-        m_screen += u"\r\n";
-    else
+    keep(u"\r\n");
+    if (!m_muted)
         m_console.Enter();
 }
 
 void Relay::ClearText() {
     digest(u"\f");
-    if (m_muted)
-        m_screen.clear();
-    else
+    m_screen.clear();
+    if (!m_muted)
         m_console.ClearText();
 }
 
 void Relay::EraseForTurn() {
+    m_screen.clear();
     m_input.clear();
-    if (m_muted)
-        m_screen.clear();
-    else
+    if (!m_muted)
         m_console.EraseForTurn();
 }
 
 void Relay::EchoTyped(std::u16string_view echo) {
-    if (!m_muted) {
+    keep(echo);
+    keep(u"\r\n");
+    if (!m_muted)
         m_console.EchoTyped(echo);
-        return;
-    }
-    m_screen += echo;
-    m_screen += u"\r\n";
 }
 
 void Relay::ShowEnd() {
@@ -81,9 +73,8 @@ void Relay::ShowEnd() {
 }
 
 void Relay::RefillInput(std::u16string_view text) {
-    if (m_muted)
-        m_input = text;
-    else
+    m_input = text;
+    if (!m_muted)
         m_console.RefillInput(text);
 }
 

@@ -7,20 +7,25 @@
 #include <string>
 
 // Stands between a game's story and the player's console. While the player plays it passes
-// everything on; while turns are played again it shows nothing and keeps only what the console
-// would hold, as the game window shows it (each turn erases it), and what the input line would.
-// Either way it takes the digest of each answer: what a turn printed and told the author.
+// everything on; while turns are played again it shows nothing. Either way it keeps what the
+// console and the input line hold, as the game window shows them (each turn erases the
+// console), and takes the digest of each answer: what a turn printed and told the author.
 class Relay : public Console, public AuthorMessages {
 public:
     Relay(Console &console, AuthorMessages &messages) : m_console(console), m_messages(messages) {}
 
-    void SetMuted(bool muted);
+    void SetMuted(bool muted) { m_muted = muted; }
+    // Shows what the console and the input line hold, as the last turn played muted left them,
+    // and passes everything on from then on. `atEnd`: the console shows its end, as after a
+    // turn, rather than its start, as after the opening.
+    void Reveal(bool atEnd);
+
     void StartAnswer();
     std::uint32_t Answer() const;
-    // Shows again what the console and the input line hold after the turns played muted, as
-    // the last of them left them, and passes everything on from then on. `atEnd`: the console
-    // shows its end, as after a turn, rather than its start, as after the opening.
-    void Reveal(bool atEnd);
+    // What the console shows now. Of a turn that printed more than anyone reads, only the end
+    // is kept, as the game window shows only the end.
+    const std::u16string &Screen() const { return m_screen; }
+    static constexpr std::size_t kMostKept = 8 << 20;
 
     void AddText(std::u16string_view text) override;
     void Enter() override;
@@ -33,6 +38,7 @@ public:
 
 private:
     void digest(std::u16string_view text);
+    void keep(std::u16string_view text);
 
     Console &m_console;
     AuthorMessages &m_messages;
