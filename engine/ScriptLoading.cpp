@@ -41,13 +41,15 @@ std::u16string errorText(int error) {
     return FromUtf8(std::strerror(error));
 }
 
-// Up to `limit` bytes of the file, whatever size it claims (`expected`).
+// The file's bytes until the end or until at least `limit` of them are in, whatever size it
+// claims (`expected`). Reads are whole chunks: a file such as /proc/self/pagemap refuses a read
+// of an odd size, and must be found too large rather than unreadable.
 bool readAtMost(int fd, std::size_t limit, std::size_t expected, std::string &bytes,
                 StoryFileError &error) {
     bytes.reserve(std::min(expected, limit));
     char chunk[1 << 16];
     while (bytes.size() < limit) {
-        const ssize_t got = read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+        const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got == 0)
             return true;
         if (got < 0 && errno != EINTR) {
@@ -103,7 +105,7 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
 
 // Opening for reading never creates the file: a mistyped path must not leave an empty story.
 // Only a plain file is read, so that a pipe or a device can neither stall the program nor
-// exhaust its memory, and never more than the largest story and one byte, so that a file
+// exhaust its memory, and never more than the largest story and one chunk, so that a file
 // that lies about its size, or grows while it is read, cannot either.
 std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding encoding,
                                          StoryFileError &error) {
