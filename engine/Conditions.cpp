@@ -1,3 +1,4 @@
+#include "CommandSyntax.h"
 #include "NumberReading.h"
 #include "Story.h"
 #include "Text.h"
@@ -5,25 +6,6 @@
 #include <cmath>
 
 namespace {
-
-enum class Comparison {
-    Equal,
-    Greater,
-    Less,
-    Differ
-};
-
-struct Operator {
-    std::u16string_view text;
-    Comparison comparison;
-};
-
-// Tested in this order; an operator counts only with at least one character before it.
-constexpr Operator kOperators[] = {{u"<>", Comparison::Differ},
-                                   {u"><", Comparison::Differ},
-                                   {u"=", Comparison::Equal},
-                                   {u">", Comparison::Greater},
-                                   {u"<", Comparison::Less}};
 
 bool compare(double value, Comparison comparison, double right) {
     switch (comparison) {
@@ -35,6 +17,8 @@ bool compare(double value, Comparison comparison, double right) {
         return value < right;
     case Comparison::Differ:
         return value != right;
+    case Comparison::None:
+        break;
     }
     return false;
 }
@@ -81,25 +65,34 @@ void Story::SetCom(std::u16string_view Пар) {
 // if condition then commands [else commands]
 // The trace box shows how the line was split, before anything is tested.
 void Story::ConditionCom(std::u16string_view Пар) {
-    std::u16string_view condition, thenPart, elsePart;
-    if (!SplitCondition(Пар, condition, thenPart, elsePart))
+    constexpr std::u16string_view required = u"условие then комманды [else комманды]";
+    ConditionParts parts;
+    switch (SplitCondition(Пар, parts)) {
+    case ConditionSplit::NoThen:
+        ReportBadCommand(u"Условие без then.", Пар, required);
         return;
-    std::u16string trace(condition);
+    case ConditionSplit::MisplacedElse:
+        ReportBadCommand(u"Ошибочное место else в условии.", Пар, required);
+        return;
+    case ConditionSplit::Sound:
+        break;
+    }
+    std::u16string trace(parts.condition);
     trace += u'$';
-    trace += thenPart;
+    trace += parts.thenPart;
     trace += u'$';
-    trace += elsePart;
+    trace += parts.elsePart;
     Tell(
         {kApplicationTitle, std::move(trace), MessageIcon::None, MessageKind::Trace, m_cursor + 1});
-    switch (TestCondition(condition)) {
+    switch (TestCondition(parts.condition)) {
     case Outcome::Then:
-        IfCom(thenPart);
+        IfCom(parts.thenPart);
         break;
     case Outcome::Else:
-        IfCom(elsePart);
+        IfCom(parts.elsePart);
         break;
     case Outcome::ElseInAnotherRoom:
-        IfCom(elsePart);
+        IfCom(parts.elsePart);
         Tell({kApplicationTitle, u"n0!", MessageIcon::None, MessageKind::Trace, m_cursor + 1});
         break;
     case Outcome::Nothing:
@@ -107,76 +100,36 @@ void Story::ConditionCom(std::u16string_view Пар) {
     }
 }
 
-// "then" and "else" are found as plain letters, also inside other words; each is dropped with
-// the one character after it, and the then-part ends one character before its "else".
-bool Story::SplitCondition(std::u16string_view Пар, std::u16string_view &condition,
-                           std::u16string_view &thenPart, std::u16string_view &elsePart) {
-    constexpr std::u16string_view required = u"условие then комманды [else комманды]";
-    const std::size_t thenAt = Пар.find(u"then");
-    if (thenAt == std::u16string_view::npos) {
-        ReportBadCommand(u"Условие без then.", Пар, required);
-        return false;
-    }
-    condition = Пар.substr(0, thenAt);
-    thenPart = Пар.substr(std::min(thenAt + 5, Пар.size()));
-    elsePart = {};
-    const std::size_t elseAt = Пар.find(u"else");
-    if (elseAt == std::u16string_view::npos)
-        return true;
-    const std::size_t cut = thenPart.find(u"else");
-    if (cut == std::u16string_view::npos || cut < 1) {
-        ReportBadCommand(u"Ошибочное место else в условии.", Пар, required);
-        return false;
-    }
-    thenPart = thenPart.substr(0, cut - 1);
-    elsePart = Пар.substr(std::min(elseAt + 5, Пар.size()));
-    return true;
-}
-
 // condition -> ["#"] ["$"] name operator value
 // "#" asks about a carried item, "$" about the player's room, otherwise about a variable.
 // Only "=" tells them apart; the other operators compare the variable slot whatever the prefix.
 Story::Outcome Story::TestCondition(std::u16string_view condition) {
-    const Operator *found = nullptr;
-    std::size_t at = std::u16string_view::npos;
-    for (const Operator &candidate : kOperators) {
-        at = condition.find(candidate.text);
-        if (at != std::u16string_view::npos && at >= 1) {
-            found = &candidate;
-            break;
-        }
-    }
-    if (!found)
+    const ConditionTerms terms = ReadCondition(condition);
+    if (terms.comparison == Comparison::None)
         return Outcome::Nothing;
-    std::u16string_view left = condition.substr(0, at);
-    const std::u16string_view right = condition.substr(at + found->text.size());
-    const bool itemCondition = left.starts_with(u'#');
-    if (itemCondition)
-        left.remove_prefix(1);
-    const bool roomCondition = left.starts_with(u'$');
-    if (roomCondition)
-        left.remove_prefix(1);
-
-    const bool askItem = itemCondition && !roomCondition;
-    const int slot = askItem ? m_world.LastItemNamed(left, m_turnWork) : VariableSlot(left);
+    const bool askItem = terms.item && !terms.room;
+    const int slot =
+        askItem ? m_world.LastItemNamed(terms.name, m_turnWork) : VariableSlot(terms.name);
     if (slot < 0) {
         if (askItem)
-            ReportBadCommand(u"В условии назван предмет, которого нет.", left, u"имя предмета");
+            ReportBadCommand(u"В условии назван предмет, которого нет.", terms.name,
+                             u"имя предмета");
         return Outcome::Nothing;
     }
 
-    const double number = ReadNumber(right);
+    const double number = ReadNumber(terms.value);
+    const Variable &variable = m_world.Variables[std::size_t(slot)];
     bool holds;
-    if (found->comparison != Comparison::Equal)
-        holds = compare(m_world.Variables[std::size_t(slot)].Value, found->comparison, number);
-    else if (roomCondition)
-        return m_world.LastRoomNamed(right, m_turnWork) == m_world.CurrentRoom
+    if (terms.comparison != Comparison::Equal)
+        holds = compare(variable.Value, terms.comparison, number);
+    else if (terms.room)
+        return m_world.LastRoomNamed(terms.value, m_turnWork) == m_world.CurrentRoom
                    ? Outcome::Then
                    : Outcome::ElseInAnotherRoom;
-    else if (itemCondition)
+    else if (terms.item)
         holds = m_world.Carried[std::size_t(slot)] == (number > 0 ? kYes : kNo);
     else
-        holds = m_world.Variables[std::size_t(slot)].Value == number;
+        holds = variable.Value == number;
     return holds ? Outcome::Then : Outcome::Else;
 }
 

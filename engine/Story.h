@@ -65,9 +65,6 @@ public:
     static std::span<const Command> Commands();
     // The command of that (lower-cased) word, or none.
     static const Command *FindCommand(std::u16string_view word);
-    // command -> word [" " parameters]
-    static std::u16string_view ВыделитьКоманду(std::u16string_view строчка);
-    static std::u16string_view ВыдПараметры(std::u16string_view Комманда1);
 
 private:
     // Script run loop and command splitting
@@ -90,8 +87,6 @@ private:
     // Variables and conditions
     void SetCom(std::u16string_view Пар);
     void ConditionCom(std::u16string_view Пар);
-    bool SplitCondition(std::u16string_view Пар, std::u16string_view &condition,
-                        std::u16string_view &thenPart, std::u16string_view &elsePart);
     enum class Outcome {
         Then,
         Else,
