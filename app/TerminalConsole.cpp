@@ -1,34 +1,10 @@
 #include "TerminalConsole.h"
 
 #include "TerminalText.h"
+#include "Transcript.h"
 #include "engine/Text.h"
 
 #include <unistd.h>
-
-namespace {
-
-// A transcript writes each line break as "\n"; a story's text has only CR LF for breaks.
-void appendTranscript(std::u16string_view text, std::string &out) {
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find(u"\r\n", start);
-        if (end == std::u16string_view::npos)
-            end = text.size();
-        AppendUtf8(text.substr(start, end - start), out);
-        if (end < text.size())
-            out += '\n';
-        start = end + 2;
-    }
-}
-
-std::u16string record(const AuthorMessage &message) {
-    std::u16string text = u'[' + message.title + u"] " + message.text + u'\n';
-    for (char16_t &c : text)
-        if (c == u'\r')
-            c = u'\n';
-    return text;
-}
-
-} // namespace
 
 TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
     : m_interactive(interactive), m_messages(messages), m_outToTerminal(isatty(STDOUT_FILENO)),
@@ -41,7 +17,7 @@ void TerminalConsole::writeOut(std::u16string_view text) {
     if (m_outToTerminal)
         AppendUtf8(ForTerminal(text), m_bytes);
     else
-        appendTranscript(text, m_bytes);
+        AppendTranscript(text, m_bytes);
     m_out.Write(m_bytes);
     m_atLineStart = m_bytes.ends_with('\n');
 }
@@ -74,11 +50,11 @@ void TerminalConsole::Show(const AuthorMessage &message) {
     if (m_messages == MessageTarget::Stdout) {
         if (!m_atLineStart)
             writeOut(u"\n");
-        writeOut(record(message));
+        writeOut(MessageRecord(message));
         return;
     }
     m_out.Flush(); // keeps the story's text and the messages in order on one screen
-    const std::u16string text = record(message);
+    const std::u16string text = MessageRecord(message);
     m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(text) : text));
     m_err.Flush();
 }

@@ -4,6 +4,8 @@
 #include "LineReader.h"
 #include "SlashCommands.h"
 #include "TerminalConsole.h"
+#include "Walkthrough.h"
+#include "engine/StoryChecker.h"
 #include "engine/Text.h"
 #include "game/Game.h"
 
@@ -19,6 +21,7 @@ namespace {
 constexpr int kStoryUnreadable = 1;
 constexpr int kWrongArguments = 2;
 constexpr int kTranscriptLost = 3;
+constexpr int kStoryNotChecked = 2; // --check: the story cannot be read
 
 void complain(const std::string &text) {
     std::fprintf(stderr, "zuft-cli: %s\n", text.c_str());
@@ -66,6 +69,33 @@ int play(const CliOptions &options) {
     return transcriptStatus(terminal.Output(), 0);
 }
 
+// Lists the story's problems, "STORY:LINE: ошибка: text", as compilers and editors know them.
+int check(const CliOptions &options) {
+    StoryFileError error;
+    const std::shared_ptr<const Script> script = ReadScript(options.story, options.encoding, error);
+    if (!script) {
+        complain(options.story + ": " + ToUtf8(error.what) +
+                 (error.detail.empty() ? "" : " " + ToUtf8(error.detail)));
+        return kStoryNotChecked;
+    }
+    const std::vector<StoryProblem> problems = CheckStory(*script);
+    OutputStream out(STDOUT_FILENO);
+    for (const StoryProblem &problem : problems)
+        out.Write(
+            options.story + ":" + std::to_string(problem.line) + ": " +
+            (problem.severity == StoryProblem::Severity::Error ? "ошибка" : "предупреждение") +
+            ": " + ToUtf8(problem.text) + "\n");
+    out.Flush();
+    return transcriptStatus(out, problems.empty() ? 0 : 1);
+}
+
+int test(const CliOptions &options) {
+    OutputStream out(STDOUT_FILENO);
+    const int status = RunWalkthrough(options.walkthrough, options.story, options.encoding, out);
+    out.Flush();
+    return transcriptStatus(out, status);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -86,7 +116,12 @@ int main(int argc, char *argv[]) {
         return writeText(kCliUsage);
     case CliOptions::Mode::Version:
         return writeText("zuft-cli " ZUFT_VERSION "\n");
-    default:
-        return play(options);
+    case CliOptions::Mode::Check:
+        return check(options);
+    case CliOptions::Mode::Test:
+        return test(options);
+    case CliOptions::Mode::Play:
+        break;
     }
+    return play(options);
 }
