@@ -1,8 +1,9 @@
 #include "BenchStories.h"
 
+#include "engine/Text.h"
 #include "engine/Windows1251.h"
 
-#include <QStringList>
+#include <string_view>
 
 namespace {
 
@@ -12,54 +13,53 @@ constexpr int kMaximumLines = 32766;
 // Collects a story line by line; every line, the last included, ends with CR LF.
 class StoryText {
 public:
-    StoryText &operator<<(const QString &line) {
-        m_lines.append(line);
+    StoryText &operator<<(std::u16string_view line) {
+        m_text += line;
+        m_text += u"\r\n";
+        ++m_lineCount;
         return *this;
     }
-    int lineCount() const { return int(m_lines.size()); }
-    QByteArray bytes() const {
-        return EncodeWindows1251(m_lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    }
+    int lineCount() const { return m_lineCount; }
+    std::string bytes() const { return EncodeWindows1251(m_text); }
 
 private:
-    QStringList m_lines;
+    std::u16string m_text;
+    int m_lineCount = 0;
 };
 
-QString numbered(const char *stem, int k) {
-    return QString::fromUtf8(stem) + QString::number(k);
+std::u16string number(int k) {
+    return DecimalText(k);
 }
-QString roomName(int k) {
-    return numbered("комната", k);
+std::u16string roomName(int k) {
+    return u"комната" + number(k);
 }
-QString itemName(int k) {
-    return numbered("предмет", k);
+std::u16string itemName(int k) {
+    return u"предмет" + number(k);
 }
-QString itemTitle(int k) {
-    return numbered("вещь", k);
+std::u16string itemTitle(int k) {
+    return u"вещь" + number(k);
 }
-QString variableName(int k) {
-    return numbered("перем", (k - 1) % kWorldSize + 1);
+std::u16string variableName(int k) {
+    return u"перем" + number((k - 1) % kWorldSize + 1);
 }
-QString chapterLabel(int k) {
-    return numbered("rem глава", k);
+std::u16string chapterLabel(int k) {
+    return u"rem глава" + number(k);
 }
 
 // The ten direction names a room may carry; "вперёд" and "вперед" both count as exits.
-const char *const kExitNames[] = {"с",    "ю",      "в",      "з",     "вверх",
-                                  "вниз", "вперёд", "вперед", "назад", "с"};
+constexpr std::u16string_view kExitNames[] = {u"с",    u"ю",      u"в",      u"з",     u"вверх",
+                                              u"вниз", u"вперёд", u"вперед", u"назад", u"с"};
 
 // The rooms in a ring, each holding the item of its number.
 void addRooms(StoryText &story, int exits) {
     for (int k = 1; k <= kWorldSize; ++k) {
-        story << QStringLiteral("room ") + roomName(k)
-              << QStringLiteral("+title Комната ") + QString::number(k)
-              << QStringLiteral("+text Вы стоите в комнате номер %1.@Здесь пыльно и тихо, "
-                                "только ветер гудит в трубе.")
-                     .arg(k);
+        story << u"room " + roomName(k) << u"+title Комната " + number(k)
+              << u"+text Вы стоите в комнате номер " + number(k) +
+                     u".@Здесь пыльно и тихо, только ветер гудит в трубе.";
         for (int e = 0; e < exits; ++e)
-            story << QStringLiteral("+func %1,setroom %2")
-                         .arg(QString::fromUtf8(kExitNames[e]), roomName((k + e) % kWorldSize + 1));
-        story << QStringLiteral("+item ") + itemName(k) << QStringLiteral("done");
+            story << u"+func " + std::u16string(kExitNames[e]) + u",setroom " +
+                         roomName((k + e) % kWorldSize + 1);
+        story << u"+item " + itemName(k) << u"done";
     }
 }
 
@@ -67,121 +67,115 @@ void addRooms(StoryText &story, int exits) {
 // the item again is the same turn every time.
 void addItems(StoryText &story) {
     for (int k = 1; k <= kWorldSize; ++k) {
-        const QString item = itemName(k), title = itemTitle(k), room = roomName(k);
-        const QString variable = variableName(k);
-        story
-            << QStringLiteral("item ") + item << QStringLiteral("+title ") + title
-            << QStringLiteral("+text Это %1, ничем не примечательная с виду.").arg(title)
-            << QStringLiteral("+downtext Здесь лежит %1.").arg(title)
-            << QStringLiteral("+func осмотреть #,pn Вы внимательно осматриваете %1.").arg(title)
-            << QStringLiteral("+func взять #,++item %1 | set %2=1 | setroom %3")
-                   .arg(item, variable, room)
-            << QStringLiteral("+func_inv бросить #,--item %1 | pn Вы бросили %2.").arg(item, title)
-            << QStringLiteral("+func_loc толкнуть #,pn %1 не двигается.").arg(title)
-            << QStringLiteral("+func использовать #,if #%1=1 then pn Вы используете %2. * set "
-                              "%3=2 else pn Сначала возьмите %2.")
-                   .arg(item, title, variable)
-            << QStringLiteral("+func_inv съесть #,pn Это несъедобно.")
-            << QStringLiteral("+func_loc разбудить #,pn %1 не спит.").arg(title)
-            << QStringLiteral("+func включить #,goto %1").arg(chapterLabel(k))
-            << QStringLiteral("+func_inv выпить #,pn Это не пьют.")
-            << QStringLiteral("+func_loc растоптать #,deleteitem %1,%2 | pn Хрусь!").arg(room, item)
-            << QStringLiteral("done");
+        const std::u16string item = itemName(k), title = itemTitle(k), room = roomName(k);
+        const std::u16string variable = variableName(k);
+        story << u"item " + item << u"+title " + title
+              << u"+text Это " + title + u", ничем не примечательная с виду."
+              << u"+downtext Здесь лежит " + title + u"."
+              << u"+func осмотреть #,pn Вы внимательно осматриваете " + title + u"."
+              << u"+func взять #,++item " + item + u" | set " + variable + u"=1 | setroom " + room
+              << u"+func_inv бросить #,--item " + item + u" | pn Вы бросили " + title + u"."
+              << u"+func_loc толкнуть #,pn " + title + u" не двигается."
+              << u"+func использовать #,if #" + item + u"=1 then pn Вы используете " + title +
+                     u". * set " + variable + u"=2 else pn Сначала возьмите " + title + u"."
+              << u"+func_inv съесть #,pn Это несъедобно."
+              << u"+func_loc разбудить #,pn " + title + u" не спит."
+              << u"+func включить #,goto " + chapterLabel(k)
+              << u"+func_inv выпить #,pn Это не пьют."
+              << u"+func_loc растоптать #,deleteitem " + room + u"," + item + u" | pn Хрусь!"
+              << u"done";
     }
 }
 
 void addVariables(StoryText &story) {
     for (int k = 1; k <= kWorldSize; ++k)
-        story << QStringLiteral("set ") + variableName(k) + QStringLiteral("=0");
+        story << u"set " + variableName(k) + u"=0";
 }
 
 // A world of the largest size, the player placed in `startRoom`, and the first waiting point.
 void addWorld(StoryText &story, int exits, int startRoom) {
-    story << QStringLiteral("rem Сгенерированная история для измерений.")
-          << QStringLiteral("exitview 1");
+    story << u"rem Сгенерированная история для измерений." << u"exitview 1";
     addItems(story);
     addRooms(story, exits);
     addVariables(story);
-    story << QStringLiteral("pn Ночью был шторм. Зажгите маяк, пока корабль не разбился.")
-          << QStringLiteral("setroom ") + roomName(startRoom) << QStringLiteral("wait");
+    story << u"pn Ночью был шторм. Зажгите маяк, пока корабль не разбился."
+          << u"setroom " + roomName(startRoom) << u"wait";
 }
 
 // A labelled chapter as the functions reach it: text, a variable, a condition, and on every
 // other chapter a jump onwards.
 void addChapter(StoryText &story, int k) {
-    const QString variable = variableName(k);
+    const std::u16string variable = variableName(k), value = number(k % 7);
     story << chapterLabel(k)
-          << QStringLiteral("pn Глава %1. Волны бьются о скалы, и фонарь качается на ветру.").arg(k)
-          << QStringLiteral("p Вы слышите далёкий колокол. & pn Он звонит %1 раз.").arg(k % 12 + 1)
-          << QStringLiteral("set %1=%2").arg(variable).arg(k % 7)
-          << QStringLiteral("if %1=%2 then pn Всё идёт по плану. * set %1=0 else pn Что-то не так.")
-                 .arg(variable)
-                 .arg(k % 7)
-          << QStringLiteral("pn Сквозь шум прибоя слышен крик чаек.");
+          << u"pn Глава " + number(k) + u". Волны бьются о скалы, и фонарь качается на ветру."
+          << u"p Вы слышите далёкий колокол. & pn Он звонит " + number(k % 12 + 1) + u" раз."
+          << u"set " + variable + u"=" + value
+          << u"if " + variable + u"=" + value + u" then pn Всё идёт по плану. * set " + variable +
+                 u"=0 else pn Что-то не так."
+          << u"pn Сквозь шум прибоя слышен крик чаек.";
     if (k % 2 == 0)
-        story << QStringLiteral("goto ") + chapterLabel(k + 1);
-    story << QStringLiteral("wait");
+        story << u"goto " + chapterLabel(k + 1);
+    story << u"wait";
 }
 
 } // namespace
 
-QByteArray MaximumStory() {
+std::string MaximumStory() {
     StoryText story;
     addWorld(story, 4, 1);
     constexpr int kChapterLines = 8;
     for (int k = 1; story.lineCount() + kChapterLines < kMaximumLines; ++k)
         addChapter(story, k);
     while (story.lineCount() < kMaximumLines - 1)
-        story << QStringLiteral("rem конец истории");
-    story << QStringLiteral("wait");
+        story << u"rem конец истории";
+    story << u"wait";
     return story.bytes();
 }
 
-QByteArray LargestWorld() {
+std::string LargestWorld() {
     StoryText story;
     addWorld(story, 10, kWorldSize);
     return story.bytes();
 }
 
-QString LargestWorldTurn() {
-    return QStringLiteral("взять ") + itemTitle(kWorldSize);
+std::u16string LargestWorldTurn() {
+    return u"взять " + itemTitle(kWorldSize);
 }
 
-QByteArray PrintingStory(int lines) {
+std::string PrintingStory(int lines) {
     StoryText story;
-    story << QStringLiteral("room зал") << QStringLiteral("+text Зал, полный строк.")
-          << QStringLiteral("+func печать,goto rem печать") << QStringLiteral("done")
-          << QStringLiteral("setroom зал") << QStringLiteral("rem печать:");
+    story << u"room зал" << u"+text Зал, полный строк." << u"+func печать,goto rem печать"
+          << u"done" << u"setroom зал" << u"rem печать:";
     // Ten commands to a line, so that even 100,000 printed lines fit into a story file.
     constexpr int kPerLine = 10;
     for (int first = 1; first <= lines; first += kPerLine) {
-        QStringList commands;
-        for (int k = first; k < first + kPerLine && k <= lines; ++k)
-            commands
-                << QStringLiteral("pn Строка %1: тихо шумит море, и маяк светит в темноте.").arg(k);
-        story << commands.join(QStringLiteral(" & "));
+        std::u16string commands;
+        for (int k = first; k < first + kPerLine && k <= lines; ++k) {
+            if (k > first)
+                commands += u" & ";
+            commands += u"pn Строка " + number(k) + u": тихо шумит море, и маяк светит в темноте.";
+        }
+        story << commands;
     }
-    story << QStringLiteral("wait");
+    story << u"wait";
     return story.bytes();
 }
 
-QString PrintingStoryTurn() {
-    return QStringLiteral("печать");
+std::u16string PrintingStoryTurn() {
+    return u"печать";
 }
 
-QByteArray NestedJumps(int depth) {
+std::string NestedJumps(int depth) {
     StoryText story;
     for (int k = 1; k <= depth; ++k)
-        story << QStringLiteral("goto rem уровень%1").arg(k)
-              << QStringLiteral("rem уровень%1:").arg(k);
-    story << QStringLiteral("pn дно") << QStringLiteral("wait");
+        story << u"goto rem уровень" + number(k) << u"rem уровень" + number(k) + u":";
+    story << u"pn дно" << u"wait";
     return story.bytes();
 }
 
-QByteArray TinyStory() {
+std::string TinyStory() {
     StoryText story;
-    story << QStringLiteral("room комната")
-          << QStringLiteral("+text Вы в маленькой комнате. Здесь ничего нет.")
-          << QStringLiteral("done") << QStringLiteral("setroom комната") << QStringLiteral("wait");
+    story << u"room комната" << u"+text Вы в маленькой комнате. Здесь ничего нет." << u"done"
+          << u"setroom комната" << u"wait";
     return story.bytes();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <string>
 
 // The stories the benchmarks play, generated as story files (Windows-1251, CR LF line ends) so
 // that every run measures exactly the same script.
@@ -9,22 +8,22 @@
 // The longest story a file may hold, 32,766 lines: a hundred rooms and items with their
 // functions, variables, the opening, then labelled chapters of text, "set", "if" and jumps.
 // Its first run builds the world, describes the first room and stops at the first "wait".
-QByteArray MaximumStory();
+std::string MaximumStory();
 
 // The largest world: 100 rooms with ten exits each (the longest exits line), 100 items with ten
 // functions each, 100 variables. The player stands in the last room, beside the last item.
-QByteArray LargestWorld();
+std::string LargestWorld();
 // The line that takes the last item: it is matched against every function of every item, and
 // its body sets a variable and describes the room again with "setroom".
-QString LargestWorldTurn();
+std::u16string LargestWorldTurn();
 
 // A story whose opening prints `lines` lines, and whose function "печать" prints them again.
-QByteArray PrintingStory(int lines);
-QString PrintingStoryTurn();
+std::string PrintingStory(int lines);
+std::u16string PrintingStoryTurn();
 
 // A story whose opening jumps `depth` times, each jump from a line that a run is executing, so
 // that the runs nest `depth` deep before the last one prints "дно" and stops.
-QByteArray NestedJumps(int depth);
+std::string NestedJumps(int depth);
 
 // One room described in one sentence: the smallest story that answers a look.
-QByteArray TinyStory();
+std::string TinyStory();

@@ -16,7 +16,7 @@ constexpr int kDepth = 1000;
 // Remembers how deep in the stack the story was when it last printed.
 class StackProbeConsole : public MemoryConsole {
 public:
-    void AddText(const QString &text) override {
+    void AddText(std::u16string_view text) override {
         m_frame = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
         MemoryConsole::AddText(text);
     }
@@ -30,18 +30,18 @@ private:
 std::uintptr_t frameOfPrint(int depth, bool &clean) {
     StackProbeConsole host;
     Story story(host, host);
-    clean = story.LoadBytes(NestedJumps(depth)) && host.messages() == 0 &&
-            host.text() == QStringLiteral("дно\r\n");
+    clean =
+        story.LoadBytes(NestedJumps(depth)) && host.messages() == 0 && host.text() == u"дно\r\n";
     return host.frame();
 }
 
 void BM_NestedJumps(benchmark::State &state) {
-    const QByteArray bytes = NestedJumps(kDepth);
+    const std::string bytes = NestedJumps(kDepth);
     for (auto _ : state) {
         MemoryConsole host;
         Story story(host, host);
         story.LoadBytes(bytes);
-        benchmark::DoNotOptimize(host.text().constData());
+        benchmark::DoNotOptimize(host.text().data());
     }
     bool shallowClean = false, deepClean = false;
     const std::uintptr_t shallow = frameOfPrint(0, shallowClean);

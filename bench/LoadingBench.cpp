@@ -6,41 +6,79 @@
 #include "engine/Story.h"
 #include "engine/Windows1251.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <vector>
 
 namespace {
 
+// A folder of its own for the story, removed when the benchmarks end.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zuft-bench-XXXXXX");
+        if (!mkdtemp(pattern.data())) {
+            std::perror("zuft-bench: cannot create a temporary folder");
+            std::exit(1);
+        }
+        m_path = pattern;
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
 // Written once; every iteration then reads it from the page cache.
-const QString &maximumStoryPath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("maximum.teg"));
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(MaximumStory()) < 0)
-            qFatal("cannot write %s", qPrintable(file));
+const std::string &maximumStoryPath() {
+    static TemporaryFolder folder;
+    static const std::string path = [] {
+        const std::string file = folder.path() / "maximum.teg";
+        const std::string bytes = MaximumStory();
+        std::ofstream out(file, std::ios::binary);
+        if (!out.write(bytes.data(), std::streamsize(bytes.size())).flush()) {
+            std::fprintf(stderr, "zuft-bench: cannot write %s\n", file.c_str());
+            std::exit(1);
+        }
         return file;
     }();
     return path;
 }
 
 void BM_LoadBaseline(benchmark::State &state) {
-    const QString &path = maximumStoryPath();
+    const std::string &path = maximumStoryPath();
     for (auto _ : state) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        std::ifstream file(path, std::ios::binary);
+        std::string bytes(std::filesystem::file_size(path), '\0');
+        if (!file.read(bytes.data(), std::streamsize(bytes.size())))
             state.SkipWithError("cannot read the story");
-        QString text = DecodeWindows1251(file.readAll());
-        text.remove(u'\n');
-        const QStringList lines = text.split(u'\r');
-        benchmark::DoNotOptimize(lines.constData());
+        std::vector<std::u16string> lines;
+        for (std::string_view rest = bytes;;) {
+            const std::size_t cr = rest.find('\r');
+            std::u16string &line = lines.emplace_back(DecodeWindows1251(rest.substr(0, cr)));
+            std::erase(line, u'\n');
+            if (cr == std::string_view::npos)
+                break;
+            rest.remove_prefix(cr + 1);
+        }
+        benchmark::DoNotOptimize(lines.data());
     }
 }
 BENCHMARK(BM_LoadBaseline)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFile(benchmark::State &state) {
-    const QString &path = maximumStoryPath();
+    const std::string &path = maximumStoryPath();
     int lineCount = 0;
     for (auto _ : state) {
         MemoryConsole host;
@@ -48,7 +86,7 @@ void BM_LoadFile(benchmark::State &state) {
         if (!story.LoadFile(path) || host.messages() != 0)
             state.SkipWithError("the story did not load cleanly");
         lineCount = story.LineCount();
-        benchmark::DoNotOptimize(host.text().constData());
+        benchmark::DoNotOptimize(host.text().data());
     }
     state.counters["lines"] = lineCount;
 }

@@ -5,6 +5,7 @@
 #include "MemoryConsole.h"
 #include "engine/Story.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -15,13 +16,14 @@ void BM_PrintLines(benchmark::State &state) {
     Story story(host, host);
     if (!story.LoadBytes(PrintingStory(lines)))
         state.SkipWithError("the story did not load");
+    const std::u16string turn = PrintingStoryTurn();
     for (auto _ : state) {
-        story.Turn(PrintingStoryTurn());
-        benchmark::DoNotOptimize(host.text().constData());
+        story.Turn(turn);
+        benchmark::DoNotOptimize(host.text().data());
     }
     if (host.messages() != 0)
         state.SkipWithError("the story reported a fault to its author");
-    else if (host.text().count(u'\n') < lines)
+    else if (std::count(host.text().begin(), host.text().end(), u'\n') < lines)
         state.SkipWithError("the turn printed too few lines");
     state.counters["lines"] = lines;
 }

@@ -4,6 +4,7 @@
 #include "BenchStories.h"
 #include "ui/MainForm.h"
 #include "ui/MessagePresenter.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,8 +28,10 @@ class PrintingWindow {
 public:
     explicit PrintingWindow(int lines) : m_form(m_presenter) {
         const QString path = m_folder.filePath(QStringLiteral("print.teg"));
+        const std::string bytes = PrintingStory(lines);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(PrintingStory(lines)) < 0)
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
             qFatal("cannot write %s", qPrintable(path));
         file.close();
         m_form.show();
@@ -41,7 +44,8 @@ public:
 
     // Enter pressed on the typed line, then the events that repaint the window.
     void playTurn() {
-        m_form.findChild<QLineEdit *>(QStringLiteral("Input1"))->setText(PrintingStoryTurn());
+        m_form.findChild<QLineEdit *>(QStringLiteral("Input1"))
+            ->setText(ToQString(PrintingStoryTurn()));
         m_form.findChild<QPushButton *>(QStringLiteral("BtnOk"))->click();
         QApplication::processEvents();
     }

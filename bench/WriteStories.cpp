@@ -3,15 +3,17 @@
 
 #include "BenchStories.h"
 
-#include <QDir>
-#include <QFile>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
-bool write(const QDir &dir, const QString &name, const QByteArray &bytes) {
-    QFile file(dir.filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+bool write(const std::filesystem::path &dir, const char *name, const std::string &bytes) {
+    std::ofstream file(dir / name, std::ios::binary);
+    file.write(bytes.data(), std::streamsize(bytes.size()));
+    file.close();
+    return !file.fail();
 }
 
 } // namespace
@@ -21,12 +23,13 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "usage: zuft-bench-stories DIR\n");
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    const bool written = dir.mkpath(QStringLiteral(".")) &&
-                         write(dir, QStringLiteral("maximum.teg"), MaximumStory()) &&
-                         write(dir, QStringLiteral("largest-world.teg"), LargestWorld()) &&
-                         write(dir, QStringLiteral("tiny.teg"), TinyStory()) &&
-                         write(dir, QStringLiteral("print-20000.teg"), PrintingStory(20'000));
+    const std::filesystem::path dir(argv[1]);
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    const bool written = !error && write(dir, "maximum.teg", MaximumStory()) &&
+                         write(dir, "largest-world.teg", LargestWorld()) &&
+                         write(dir, "tiny.teg", TinyStory()) &&
+                         write(dir, "print-20000.teg", PrintingStory(20'000));
     if (!written) {
         std::fprintf(stderr, "zuft-bench-stories: cannot write into %s\n", argv[1]);
         return 1;
