@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,7 +31,17 @@ bool writeAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string &error) {
+bool WriteFileAtomically(const std::string &given, std::string_view bytes, std::string &error) {
+    // A link is followed, so that it still leads to the file; a device or a folder in the
+    // file's place is never replaced by a file.
+    std::error_code unknown;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(given, unknown);
+    const std::string path = unknown ? given : resolved.string();
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        error = "это не обычный файл";
+        return false;
+    }
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0)

@@ -8,7 +8,8 @@
 // leaves the old file as it was.
 
 // Writes the whole file anew or not at all: a temporary file beside it, every write checked,
-// flushed to the disk, then renamed over the old one.
+// flushed to the disk, then renamed over the old one. A link is written through; anything but a
+// plain file in its place is left alone.
 bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string &error);
 
 // Adds the bytes at the end of the file, which is created if missing. A write that fails part

@@ -1,0 +1,152 @@
+// A game rebuilt from what the player did: undo, redo, restart, saves, a story that changed,
+// and the autosave that survives a crash.
+
+#include "game/Autosave.h"
+#include "game/Files.h"
+#include "support/StoryHarness.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string story(std::string_view hallText) {
+    return "room зал\r\n+text " + std::string(hallText) +
+           "\r\n+func с,setroom кухня\r\n+func крикнуть,pn Эхо! | set крик=1\r\ndone\r\n"
+           "room кухня\r\n+text Кухня.\r\n+func ю,setroom зал\r\ndone\r\nsetroom зал\r\nwait";
+}
+
+struct Played {
+    Recorder host;
+    Game game{host, host};
+
+    explicit Played(std::string_view bytes = story("Зал."), std::u16string_view name = u"дом.teg",
+                    bool begin = true) {
+        game.LoadBytes(bytes, name);
+        if (begin)
+            game.Begin();
+    }
+    std::string console() const { return ToUtf8(host.console); }
+    int room() const { return game.story().world().CurrentRoom; }
+};
+
+TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
+    Played p;
+    for (const char16_t *line : {u"с", u"  ", u"ю", u"крикнуть"})
+        p.game.Turn(line);
+    EXPECT_EQ(p.game.journal().Position(), 3u); // the blank line is not kept
+    ASSERT_TRUE(p.game.Undo().done);
+    ASSERT_TRUE(p.game.Undo().done);
+    EXPECT_EQ(p.room(), 2);
+    EXPECT_EQ(p.console(), ">с\r\n\r\nКухня.\r\n"); // as that turn left it
+    ASSERT_TRUE(p.game.Redo().done);
+    EXPECT_EQ(p.room(), 1);
+    p.game.Restart();
+    EXPECT_EQ(p.console(), "Зал.\r\n");
+    EXPECT_FALSE(p.game.CanRedo()); // a new entry drops what could have been redone
+    ASSERT_TRUE(p.game.Undo().done);
+    EXPECT_EQ(p.game.History().size(), 3u); // the opening and two turns
+    EXPECT_EQ(ToUtf8(p.game.History()[2]), ">ю\r\n\r\nЗал.\r\n");
+    while (p.game.CanUndo())
+        p.game.Undo();
+    EXPECT_FALSE(p.game.Undo().done);
+    EXPECT_EQ(p.console(), "Зал.\r\n");
+    EXPECT_TRUE(p.host.boxes.empty()); // nothing played again is told the author again
+}
+
+TEST(Game, ARestoredSaveIsTheGameExactlyAndAnotherStorysSaveIsRefused) {
+    Played p;
+    for (const char16_t *line : {u"крикнуть", u"с", u"###"})
+        p.game.Turn(line);
+    p.game.Undo();
+    const std::string save = p.game.SaveText();
+
+    Played restored;
+    const ReplayResult result = restored.game.Restore(save);
+    ASSERT_TRUE(result.done);
+    EXPECT_FALSE(result.storyChanged);
+    EXPECT_EQ(restored.room(), 2);
+    EXPECT_EQ(restored.console(), p.console());
+    EXPECT_TRUE(restored.game.CanRedo());
+    restored.game.Redo();
+    EXPECT_EQ(ToUtf8(restored.host.input), "###"); // the input line as the turn left it
+
+    Played other(story("Другой зал."), u"чужая.teg");
+    const ReplayResult refused = other.game.Restore(save);
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(ToUtf8(refused.error), "Это сохранение другой истории: «дом.teg».");
+    EXPECT_EQ(other.game.journal().Position(), 0u);
+}
+
+TEST(Game, AChangedStoryReplaysTheLinesAndTellsWhereItsAnswersDiffer) {
+    Played p;
+    for (const char16_t *line : {u"крикнуть", u"с", u"ю"})
+        p.game.Turn(line);
+    Played changed(story("Большой зал."));
+    const ReplayResult result = changed.game.Restore(p.game.SaveText());
+    ASSERT_TRUE(result.done);
+    EXPECT_TRUE(result.storyChanged);
+    EXPECT_EQ(result.firstDifference, 3); // "ю" comes back into the hall
+    EXPECT_EQ(ToUtf8(DescribeReplay(result)),
+              "История изменилась с тех пор, как в неё играли: её ответы впервые отличаются от "
+              "прежних на ходе 3.");
+    EXPECT_EQ(changed.console(), ">ю\r\n\r\nБольшой зал.\r\n");
+}
+
+TEST(Game, ReloadStopsAfterTheFirstTurnWhoseAnswerChanged) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "zuft-reload.teg";
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(file, story("Зал."), error));
+    Recorder host;
+    Game game(host, host);
+    ASSERT_TRUE(game.Load(file));
+    game.Begin();
+    for (const char16_t *line : {u"с", u"ю", u"с"})
+        game.Turn(line);
+    ASSERT_TRUE(WriteFileAtomically(file, story("Светлый зал."), error));
+    const ReplayResult result = game.Reload();
+    ASSERT_TRUE(result.done);
+    EXPECT_EQ(result.firstDifference, 2);
+    EXPECT_EQ(game.journal().Position(), 2u);
+    EXPECT_TRUE(game.CanRedo());
+    EXPECT_EQ(ToUtf8(host.console), ">ю\r\n\r\nСветлый зал.\r\n");
+    std::filesystem::remove(file);
+}
+
+TEST(Autosave, AGameComesBackAfterACrashAndABrokenOneIsSetAside) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zuft-autosave";
+    std::filesystem::remove_all(folder);
+    const std::string path = Autosave::PathFor(folder, "/stories/дом.teg");
+    {
+        Played p(story("Зал."), u"дом.teg", false);
+        Autosave autosave(path);
+        EXPECT_EQ(autosave.Resume(p.game).outcome, Autosave::Outcome::NewGame);
+        for (const char16_t *line : {u"с", u"ю", u"крикнуть"})
+            p.game.Turn(line);
+        p.game.Undo();
+        EXPECT_TRUE(autosave.TakeError().empty());
+    } // the program ends without a word: the autosave is all that is left
+    ASSERT_TRUE(AppendToFile(path, "turn 0000", *std::make_unique<std::string>()));
+    {
+        Played p(story("Зал."), u"дом.teg", false);
+        Autosave autosave(path);
+        const Autosave::Resumption resumed = autosave.Resume(p.game);
+        EXPECT_EQ(resumed.outcome, Autosave::Outcome::Resumed);
+        EXPECT_EQ(p.room(), 1);
+        EXPECT_EQ(p.game.journal().Position(), 2u);
+        EXPECT_TRUE(p.game.CanRedo());
+    }
+    ASSERT_TRUE(WriteFileAtomically(path, "garbage", *std::make_unique<std::string>()));
+    Played p(story("Зал."), u"дом.teg", false);
+    Autosave autosave(path);
+    const Autosave::Resumption aside = autosave.Resume(p.game);
+    EXPECT_EQ(aside.outcome, Autosave::Outcome::SetAside);
+    EXPECT_EQ(p.console(), "Зал.\r\n");
+    int setAside = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        setAside += entry.path().string().find(".broken-") != std::string::npos;
+    EXPECT_EQ(setAside, 1);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
