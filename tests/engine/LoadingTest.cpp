@@ -1,111 +1,75 @@
+// Reading a story file into its lines, and refusing what is no story.
+
 #include "support/StoryHarness.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-namespace {
-
-QStringList tableOf(const QByteArray &bytes) {
-    StoryHarness h;
-    h.story.LoadBytes(bytes);
-    return h.story.LineTable();
-}
-
-} // namespace
-
-TEST(Loading, LineBreaksAndTheEmptyLastEntry) {
-    EXPECT_EQ(tableOf("a\r\nb\r\n"), QStringList({"a", "b", "", ""}));
-    EXPECT_EQ(tableOf("a\r\nb"), QStringList({"a", "b", ""}));
-    EXPECT_EQ(tableOf(""), QStringList({"", ""}));
-    EXPECT_EQ(tableOf("a\nb"), QStringList({"ab", ""}));     // a lone LF joins
-    EXPECT_EQ(tableOf("a\rb"), QStringList({"a", "b", ""})); // a lone CR ends a line
-    EXPECT_EQ(tableOf("a\r\r\nb"), QStringList({"a", "", "b", ""}));
-    EXPECT_EQ(tableOf("  p x\t\r\n"), QStringList({"  p x\t", "", ""}));
-}
-
-TEST(Loading, EveryByteIsOneCharacterOfTheCodePage) {
-    QByteArray bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        if (byte != '\r' && byte != '\n')
-            bytes.append(char(byte));
-    const QStringList table = tableOf(bytes);
-    ASSERT_EQ(table.size(), 2);
-    const QString line = table[0];
-    ASSERT_EQ(line.size(), 254);
-    EXPECT_EQ(line[0], QChar(0));
-    EXPECT_EQ(line[0x98 - 2], QChar(0x98));    // undefined in the code page, kept apart
-    EXPECT_EQ(line[0x88 - 2], QChar(0x20AC));  // euro sign
-    EXPECT_EQ(line[0xC0 - 2], QChar(0x0410));  // А
-    EXPECT_EQ(line[0xFF - 2], QChar(0x044F));  // я
-    EXPECT_EQ(line[0xA8 - 2], QChar(0x0401));  // Ё
-    EXPECT_EQ(EncodeWindows1251(line), bytes); // nothing lost or merged
-}
-
-TEST(Loading, TheFirstRunStopsAtTheFirstWaitingPoint) {
-    StoryHarness h;
-    ASSERT_TRUE(h.load({"pn один", "wait", "pn два"}));
-    EXPECT_EQ(h.shown(), "один\n");
-    EXPECT_EQ(h.story.ScriptCursor(), 1);
-    EXPECT_EQ(h.story.LineCount(), 3);
-}
-
-TEST(Loading, AMissingOrUnreadableFileRunsNothingAndIsNotCreated) {
-    QTemporaryDir dir;
-    const QString missing = dir.filePath("нет.teg");
-    StoryHarness h;
-    EXPECT_FALSE(h.story.LoadFile(missing));
-    EXPECT_FALSE(QFile::exists(missing));
-    ASSERT_EQ(h.host.boxes.size(), 1);
-    EXPECT_EQ(h.host.boxes[0].title, "Ошибка!");
-    EXPECT_TRUE(h.host.boxes[0].text.contains(missing));
-
-    // Neither a folder, a pipe with no writer nor an endless device may stall or exhaust the
-    // program.
-    const QString pipe = dir.filePath("pipe.teg");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    for (const QString &notAFile : {dir.path(), pipe, QStringLiteral("/dev/zero")}) {
-        StoryHarness h;
-        EXPECT_FALSE(h.story.LoadFile(notAFile));
-        ASSERT_EQ(h.host.boxes.size(), 1);
-        EXPECT_TRUE(h.host.boxes[0].text.startsWith("Файл истории не удалось прочитать."));
-        EXPECT_EQ(h.story.LineCount(), 0);
+TEST(Loading, CrEndsALineAndLfIsDropped) {
+    const struct {
+        std::string_view bytes;
+        std::vector<std::u16string> lines; // with the empty entry after the last line
+    } rows[] = {
+        {"a\r\nb\r\n", {u"a", u"b", u"", u""}},
+        {"a\r\nb", {u"a", u"b", u""}},
+        {"", {u"", u""}},
+        {"a\nb", {u"ab", u""}},
+        {"a\rb", {u"a", u"b", u""}},
+        {"a\r\r\nb", {u"a", u"", u"b", u""}},
+        {"  p x\t", {u"  p x\t", u""}},
+        // UTF-8 when it says so or reads as it, else Windows-1251
+        {"\xEF\xBB\xBFpn \xD1\x8F", {u"pn я", u""}},
+        {"pn \xD1\x8F\r\npn \xFF", {u"pn СЏ", u"pn я", u""}},
+        {"\xEF\xBB\xBFpn \xFF", {u"pn \uFFFD", u""}},
+    };
+    for (const auto &row : rows) {
+        StoryFileError error;
+        const auto script = DecodeScript(row.bytes, StoryEncoding::Detect, error);
+        ASSERT_TRUE(script);
+        EXPECT_EQ(script->lines, row.lines) << row.bytes;
     }
-
-    QFile huge(dir.filePath("huge.teg"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(Story::kMaxStoryBytes + 1)); // sparse: costs no disk
-    huge.close();
-    StoryHarness tooBig;
-    EXPECT_FALSE(tooBig.story.LoadFile(huge.fileName()));
-    ASSERT_EQ(tooBig.host.boxes.size(), 1);
-    EXPECT_TRUE(tooBig.host.boxes[0].text.startsWith("Файл истории слишком велик."));
 }
 
-TEST(Loading, AStoryFileIsReadWhole) {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("s.teg"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeWindows1251("pn Привет\r\nwait\r\n"));
-    file.close();
+TEST(Loading, TheLongestStoryRunsWholeAndOneLineMoreIsRefused) {
     StoryHarness h;
-    EXPECT_TRUE(h.story.LoadFile(file.fileName()));
-    EXPECT_EQ(h.shown(), "Привет\n");
+    ASSERT_TRUE(h.load({std::to_string(kMaxLineCount) + "× pn строка %"}));
+    EXPECT_EQ(h.story.LineCount(), kMaxLineCount);
+    EXPECT_TRUE(h.shown().ends_with("строка 32767\n"));
+    EXPECT_TRUE(h.host.boxes.empty());
+    StoryFileError error;
+    EXPECT_FALSE(DecodeScript(std::string(kMaxLineCount, '\r'), StoryEncoding::Detect, error));
+    EXPECT_EQ(error.what, u"В файле истории слишком много строк.");
 }
 
-TEST(Loading, TheLongestStoryLoadsAndOneLineMoreIsRefused) {
-    QByteArray longest = QByteArray("pn x\r\n").repeated(Story::kMaxLineCount - 2) + "pn last\r\n";
-    StoryHarness h;
-    ASSERT_TRUE(h.story.LoadBytes(longest));
-    EXPECT_EQ(h.story.LineCount(), Story::kMaxLineCount);
-    EXPECT_TRUE(h.shown().endsWith("x\nlast\n"));
-    EXPECT_TRUE(h.host.boxes.isEmpty());
-
-    StoryHarness over;
-    EXPECT_FALSE(over.story.LoadBytes(longest + "\r"));
-    EXPECT_EQ(over.host.boxes.size(), 1);
-    EXPECT_EQ(over.story.LineCount(), 0);
-    EXPECT_EQ(over.shown(), "");
+// No file the player may name can stall the program, exhaust its memory or be created by it.
+TEST(Loading, WhatIsNoStoryFileIsRefusedWithoutReadingIt) {
+    char folderName[] = "/tmp/zuft-loading-XXXXXX";
+    const std::filesystem::path folder = mkdtemp(folderName);
+    const std::string missing = folder / "нет.teg", pipe = folder / "pipe.teg";
+    const std::string huge = folder / "huge.teg";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int fd = creat(huge.c_str(), 0600);
+    ASSERT_EQ(ftruncate(fd, kMaxStoryBytes + 1), 0); // sparse: costs no disk
+    close(fd);
+    const struct {
+        std::string path;
+        std::u16string what;
+    } rows[] = {
+        {missing, u"Файл истории не найден."},
+        {folder, u"Файл истории не удалось прочитать."},
+        {pipe, u"Файл истории не удалось прочитать."},
+        {"/dev/zero", u"Файл истории не удалось прочитать."},
+        {huge, u"Файл истории слишком велик."},
+        {"/proc/self/pagemap", u"Файл истории слишком велик."}, // says it is empty, reads on
+    };
+    for (const auto &row : rows) {
+        StoryFileError error;
+        EXPECT_FALSE(ReadScript(row.path, StoryEncoding::Detect, error)) << row.path;
+        EXPECT_EQ(error.what, row.what) << row.path;
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    std::filesystem::remove_all(folder);
 }

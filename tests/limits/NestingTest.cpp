@@ -1,105 +1,64 @@
-// Stories that never stop on their own: jumps that nest without end, jumps back over a waiting
-// point that never nest at all, conditions inside conditions. Each is stopped with one box to
-// the author, and the next turn plays as if nothing had happened.
+// Jumps and conditions nested past every limit. Each is stopped with one box to the author, and
+// the next turn plays as if nothing had happened. (Loops that never stop are golden cases.)
 
-#include "TroubleStory.h"
+#include "support/StoryHarness.h"
 
-#include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
+#include <pthread.h>
 
 namespace {
 
-// count labelled lines, each jumping to the next through `conditions` nested conditions.
-QStringList jumpChain(int count, int conditions) {
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("rem l%1:").arg(i)
-              << QStringLiteral("if a=0 then ").repeated(conditions) +
-                     QStringLiteral("goto rem l%1").arg(i + 1);
-    lines << QStringLiteral("rem l%1:").arg(count) << "pn дно";
-    return lines;
+// The trouble runs in a turn of a story whose room answers «смотреть» with one line.
+void playTrouble(StoryHarness &h, const std::vector<std::string> &trouble) {
+    std::vector<std::string> lines{
+        "room r",   "+func беда,goto rem беда", "+func смотреть,pn видно", "setroom r", "wait",
+        "rem беда:"};
+    lines.insert(lines.end(), trouble.begin(), trouble.end());
+    h.load(lines);
+    h.turn("беда");
 }
 
-// The "Ошибка!" boxes so far, without the trace of each condition; all boxes are then forgotten.
-QStringList errorBoxes(StoryHarness &h) {
-    QStringList errors;
-    for (const AuthorMessage &box : h.host.boxes)
-        if (box.title == u"Ошибка!")
-            errors << box.text;
-    h.host.boxes.clear();
-    return errors;
+void expectStoppedOnce(StoryHarness &h, const std::string &what) {
+    const std::vector<std::string> errors = h.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].starts_with(what)) << errors[0];
+    EXPECT_FALSE(h.shown().ends_with("дно\n"));
+    h.turn("смотреть");
+    EXPECT_EQ(h.shown(), ">смотреть\n\nвидно\n");
+    EXPECT_TRUE(h.host.boxes.empty());
 }
 
 } // namespace
 
-TEST(Nesting, ALabelJumpingBackToItselfIsStoppedOnceAtLoadAndInATurn) {
-    const QStringList loop{"rem круг:", "goto rem круг"};
-    StoryHarness atLoad;
-    EXPECT_TRUE(atLoad.load(loop));
-    QStringList boxes = atLoad.takeBoxes();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].startsWith("Слишком много переходов подряд без остановки на wait."));
-
-    StoryHarness inTurn;
-    inTurn.load(storyWithTrouble("goto rem круг | pn после", loop));
-    inTurn.turn("беда");
-    boxes = inTurn.takeBoxes();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_FALSE(inTurn.shown().contains("после"));
-    expectStillPlaying(inTurn);
-}
-
-// Each jump back runs to the waiting point and returns, so nothing nests and no run ever
-// stops: only the work the turn has done tells that it will never end.
-TEST(Nesting, AJumpBackOverAWaitingPointIsStoppedOnceAtLoadAndInATurn) {
-    const QStringList loop{"rem начало:", "goto rem круг", "rem круг:", "wait",
-                           "pn круг & goto rem круг"};
-    StoryHarness atLoad;
-    EXPECT_TRUE(atLoad.load(loop));
-    QStringList boxes = atLoad.takeBoxes();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].startsWith("Слишком долгий ход без остановки на wait.\n"));
-    EXPECT_TRUE(boxes[0].contains("\nТребуется: остановка на wait\n"));
-    EXPECT_TRUE(atLoad.shown().endsWith("круг\n"));
-
-    StoryHarness inTurn;
-    inTurn.load(storyWithTrouble("goto rem начало", loop));
-    for (int turn = 0; turn < 2; ++turn) {
-        inTurn.turn("беда");
-        EXPECT_EQ(inTurn.takeBoxes().size(), 1);
-    }
-    expectStillPlaying(inTurn);
-}
-
-// Conditions and jumps nested past every limit, run with less stack than the program's main
-// thread has, so a change that makes a level heavier fails here before it fails a player.
+// Run with less stack than the program's main thread has, so that a change that makes a level
+// heavier fails here before it fails a player.
 TEST(Nesting, TheDeepestNestingLeavesTwoMebibytesOfTheStack) {
+    std::vector<std::string> chain;
+    for (int n = 0; n < 1500; ++n) // each label jumps to the next through three conditions
+        chain.insert(chain.end(),
+                     {"if a=0 then if a=0 then if a=0 then goto rem l" + std::to_string(n),
+                      "rem l" + std::to_string(n) + ":"});
+    chain.push_back("pn дно");
     StoryHarness h;
-    const std::unique_ptr<QThread> story(QThread::create([&h] {
-        h.load(storyWithTrouble("goto rem l0", jumpChain(1500, 3)));
-        h.turn("беда");
-    }));
-    story->setStackSize(6 * 1024 * 1024);
-    story->start();
-    story->wait();
-    // The traces of thousands of conditions pass the turn's share of boxes first.
-    const QStringList errors = errorBoxes(h);
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[0].startsWith("Слишком много сообщений за один ход"));
-    EXPECT_TRUE(errors[1].startsWith("Слишком глубокая вложенность условий."));
-    EXPECT_FALSE(h.shown().contains("дно"));
-    expectStillPlaying(h);
+    std::function<void()> play = [&h, &chain] { playTrouble(h, chain); };
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 6 << 20);
+    pthread_t thread;
+    auto run = [](void *work) -> void * {
+        return (*static_cast<std::function<void()> *>(work))(), nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, run, &play), 0);
+    pthread_join(thread, nullptr);
+    expectStoppedOnce(h, "Слишком глубокая вложенность условий.");
 }
 
-TEST(Nesting, ALongLineOfConditionsInsideConditionsIsStopped) {
+TEST(Nesting, ALineOfConditionsInsideConditionsIsStopped) {
     StoryHarness h;
-    h.load(storyWithTrouble("goto rem x",
-                            {"rem x:", QStringLiteral("if a=0 then ").repeated(5000) + "pn дно"}));
-    h.turn("беда");
-    const QStringList errors = errorBoxes(h);
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[1].startsWith("Слишком глубокая вложенность условий."));
-    EXPECT_FALSE(h.shown().contains("дно"));
-    expectStillPlaying(h);
+    std::string line;
+    for (int n = 0; n <= Story::kMaxNestedRuns; ++n)
+        line += "if a=0 then ";
+    playTrouble(h, {line + "pn дно"});
+    expectStoppedOnce(h, "Слишком глубокая вложенность условий.");
 }

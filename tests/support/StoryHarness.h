@@ -1,52 +1,75 @@
 #pragma once
 
 #include "engine/Story.h"
-#include "engine/Windows1251.h"
+#include "engine/Text.h"
 
-#include <QList>
-#include <QStringList>
-#include <ostream>
+#include <string>
+#include <vector>
 
-// Lets GoogleTest print Qt strings readably when an assertion fails.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
-
-// A console and author-message box that remember everything, like the game window would show it.
+// A console and author-message box that remember everything, as the game window would show it.
 class Recorder : public Console, public AuthorMessages {
 public:
-    void AddText(const QString &text) override { console += text; }
-    void Enter() override { console += QStringLiteral("\r\n"); }
+    void AddText(std::u16string_view text) override { console += text; }
+    void Enter() override { console += u"\r\n"; }
     void ClearText() override { console.clear(); }
     void ShowEnd() override { ++showEndCount; }
-    void RefillInput(const QString &text) override { input = text; }
-    void Show(const AuthorMessage &message) override { boxes.append(message); }
+    void RefillInput(std::u16string_view text) override { input = text; }
+    void Show(const AuthorMessage &message) override { boxes.push_back(message); }
 
-    QString console;
-    QList<AuthorMessage> boxes;
-    QString input;
+    std::u16string console;
+    std::vector<AuthorMessage> boxes;
+    std::u16string input;
     int showEndCount = 0;
 };
 
-// A story built from lines, played turn by turn, with what it printed and told the author.
+// A story built from lines, played turn by turn; what it printed and told the author, in UTF-8.
 class StoryHarness {
 public:
-    // The lines become a Windows-1251 story file with CR LF line ends.
-    bool load(const QStringList &lines) {
-        return story.LoadBytes(EncodeWindows1251(lines.join(QStringLiteral("\r\n"))));
+    // The lines become a UTF-8 story file with CR LF line ends. A line "N× text" stands for N
+    // lines of that text, each "%" in it replaced by the line's number from 1.
+    bool load(const std::vector<std::string> &lines) {
+        std::string file, separator;
+        for (const std::string &line : lines) {
+            const std::size_t times = line.find("× ");
+            const bool repeated = times != std::string::npos && times > 0 &&
+                                  line.find_first_not_of("0123456789") == times;
+            for (int n = 1; n <= (repeated ? std::stoi(line) : 1); ++n) {
+                file += separator + (repeated ? numbered(line.substr(times + 3), n) : line);
+                separator = "\r\n";
+            }
+        }
+        return story.LoadBytes(file, {}, StoryEncoding::Utf8);
     }
-    void turn(const QString &line) { story.Turn(line); }
+    void turn(std::string_view line) { story.Turn(FromUtf8(line)); }
 
     // The console with each line break shown as "\n".
-    QString shown() const { return QString(host.console).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-    // The texts of the boxes so far, each line break shown as "\n"; the record is then emptied.
-    QStringList takeBoxes() {
-        QStringList texts;
-        for (const AuthorMessage &box : host.boxes)
-            texts.append(QString(box.text).replace(u'\r', u'\n'));
-        host.boxes.clear();
-        return texts;
+    std::string shown() const {
+        const std::string raw = ToUtf8(host.console);
+        std::string text;
+        for (std::size_t i = 0; i < raw.size(); ++i)
+            if (raw.compare(i, 2, "\r\n") != 0)
+                text += raw[i];
+        return text;
     }
-    const World &world() const { return story.world(); }
+    // The "Ошибка!" boxes so far, each as its first and last line ("what … Строка:N"); every box
+    // is then forgotten.
+    std::vector<std::string> takeErrors() {
+        std::vector<std::string> errors;
+        for (const AuthorMessage &box : host.boxes)
+            if (box.title == u"Ошибка!")
+                errors.push_back(ToUtf8(box.text.substr(0, box.text.find(u'\r')) + u" … " +
+                                        box.text.substr(box.text.rfind(u'\r') + 1)));
+        host.boxes.clear();
+        return errors;
+    }
 
     Recorder host;
     Story story{host, host};
+
+private:
+    static std::string numbered(std::string line, int n) {
+        for (std::size_t at; (at = line.find('%')) != std::string::npos;)
+            line.replace(at, 1, std::to_string(n));
+        return line;
+    }
 };
