@@ -101,32 +101,39 @@ std::u16string FromUtf8(std::string_view bytes) {
     return text;
 }
 
+// Written through a pointer into room made beforehand: at most three bytes a unit, since a
+// pair of units, four bytes, is two units.
 void AppendUtf8(std::u16string_view text, std::string &out) {
+    const std::size_t start = out.size();
+    out.resize(start + 3 * text.size());
+    char *at = out.data() + start;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t point = text[i];
+        if (point < 0x80) {
+            *at++ = char(point);
+            continue;
+        }
         if (isHighSurrogate(char16_t(point)) && i + 1 < text.size() &&
             isLowSurrogate(text[i + 1])) {
             point = 0x10000 + ((point - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (point >= 0xD800 && point <= 0xDFFF) {
-            point = '?';
+            *at++ = '?';
+            continue;
         }
-        if (point < 0x80) {
-            out += char(point);
-        } else if (point < 0x800) {
-            out += char(0xC0 | point >> 6);
-            out += char(0x80 | (point & 0x3F));
+        if (point < 0x800) {
+            *at++ = char(0xC0 | point >> 6);
         } else if (point < 0x10000) {
-            out += char(0xE0 | point >> 12);
-            out += char(0x80 | (point >> 6 & 0x3F));
-            out += char(0x80 | (point & 0x3F));
+            *at++ = char(0xE0 | point >> 12);
+            *at++ = char(0x80 | (point >> 6 & 0x3F));
         } else {
-            out += char(0xF0 | point >> 18);
-            out += char(0x80 | (point >> 12 & 0x3F));
-            out += char(0x80 | (point >> 6 & 0x3F));
-            out += char(0x80 | (point & 0x3F));
+            *at++ = char(0xF0 | point >> 18);
+            *at++ = char(0x80 | (point >> 12 & 0x3F));
+            *at++ = char(0x80 | (point >> 6 & 0x3F));
         }
+        *at++ = char(0x80 | (point & 0x3F));
     }
+    out.resize(std::size_t(at - out.data()));
 }
 
 std::string ToUtf8(std::u16string_view text) {

@@ -88,6 +88,7 @@ void Game::Begin() {
     m_journal = Journal();
     m_history.clear();
     m_historySize = m_forgotten = 0;
+    m_relay.Forget();
     startStory();
     if (m_record)
         m_record->Replaced();
@@ -103,9 +104,13 @@ void Game::startStory() {
 // when the history grows too long.
 void Game::remember() {
     m_history.resize(m_journal.Position());
-    m_history.push_back(m_relay.Screen());
+    m_history.push_back(exchange());
     m_historySize += m_history.back().size();
     forgetOldest();
+}
+
+std::u16string Game::exchange() const {
+    return m_keepHistory ? m_relay.Screen() : std::u16string();
 }
 
 void Game::forgetOldest() {
@@ -224,9 +229,10 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
                                              const ReplayProgress &progress) {
     auto replayed = std::make_unique<Replayed>();
     m_relay.SetMuted(true);
+    m_relay.Forget();
     replayed->story = std::make_unique<Story>(m_relay, m_relay);
     replayed->story->Start(m_script);
-    replayed->history.push_back(m_relay.Screen());
+    replayed->history.push_back(exchange());
     const std::size_t total = journal.Position();
     int turns = 0;
     for (std::size_t i = 0; i < total; ++i) {
@@ -247,7 +253,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
             replayed->answers.push_back(m_relay.Answer());
             ++turns;
         }
-        replayed->history.push_back(m_relay.Screen());
+        replayed->history.push_back(exchange());
         if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
             replayed->firstDifference = turns;
             if (stopAtDifference)

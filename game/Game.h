@@ -79,7 +79,9 @@ public:
     // What the console showed after the opening and after each entry in effect: the whole game
     // so far, exchange by exchange. When it grows past kMostHistory characters the oldest
     // exchanges are forgotten (left empty), so that an endless game fits in memory.
+    // Only a front end that shows the history asks to keep it; the exchanges are empty otherwise.
     const std::vector<std::u16string> &History() const { return m_history; }
+    void KeepHistory(bool keep) { m_keepHistory = keep; }
     static constexpr std::size_t kMostHistory = 32 << 20;
     SaveHeader Header() const;
     const std::string &Path() const { return m_path; }
@@ -92,6 +94,7 @@ private:
     void startStory();
     void remember();
     void forgetOldest();
+    std::u16string exchange() const;
     void record(std::string_view event);
 
     Relay m_relay;
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<Story> m_story;
     Journal m_journal;
     std::vector<std::u16string> m_history;
+    bool m_keepHistory = false;
     std::size_t m_historySize = 0; // characters
     std::size_t m_forgotten = 0;   // the exchanges at the start of the history left empty
     GameRecord *m_record = nullptr;

@@ -15,6 +15,11 @@ public:
     Relay(Console &console, AuthorMessages &messages) : m_console(console), m_messages(messages) {}
 
     void SetMuted(bool muted) { m_muted = muted; }
+    // A new story starts: the console it will print to holds nothing of the last one.
+    void Forget() {
+        m_screen.clear();
+        m_input.clear();
+    }
     // Shows what the console and the input line hold, as the last turn played muted left them,
     // and passes everything on from then on. `atEnd`: the console shows its end, as after a
     // turn, rather than its start, as after the opening.

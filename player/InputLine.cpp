@@ -15,8 +15,9 @@ bool isBlank(std::u16string_view line) {
 
 // One press of Enter: the console shows only this exchange, the line echoed, then what it did.
 bool Story::Turn(std::u16string_view typedLine) {
-    for (std::u16string &word : m_words)
-        word.clear();
+    // The entries past the last line's words are empty already.
+    for (int i = 0; i <= m_wordCount; ++i)
+        m_words[std::size_t(i)].clear();
     m_console.ShowEnd();
     m_inputLine = typedLine;
     if (isBlank(m_inputLine))

@@ -23,6 +23,7 @@ struct Played {
     explicit Played(std::string_view bytes = story("Зал."), std::u16string_view name = u"дом.teg",
                     bool begin = true) {
         game.LoadBytes(bytes, name);
+        game.KeepHistory(true);
         if (begin)
             game.Begin();
     }
