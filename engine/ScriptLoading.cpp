@@ -30,11 +30,22 @@ StoryEncoding chooseEncoding(std::string_view &bytes, StoryEncoding asked) {
 // One line's bytes, its LFs dropped, as characters. The line is stored at its exact size: the
 // whole table of a story of many megabytes is alive at once.
 std::u16string decodeLine(std::string_view bytes, StoryEncoding encoding, std::string &scratch) {
-    scratch.assign(bytes);
-    scratch.erase(std::remove(scratch.begin(), scratch.end(), '\n'), scratch.end());
-    if (encoding == StoryEncoding::Utf8)
-        return FromUtf8(scratch);
-    return DecodeWindows1251(scratch);
+    if (bytes.starts_with('\n')) // the LF of the CR LF that ended the line before
+        bytes.remove_prefix(1);
+    if (bytes.find('\n') != std::string_view::npos) {
+        scratch.assign(bytes);
+        scratch.erase(std::remove(scratch.begin(), scratch.end(), '\n'), scratch.end());
+        bytes = scratch;
+    }
+    return encoding == StoryEncoding::Utf8 ? FromUtf8(bytes) : DecodeWindows1251(bytes);
+}
+
+std::size_t countLineBreaks(std::string_view bytes) {
+    std::size_t count = 0;
+    for (const char *at = bytes.data(), *end = at + bytes.size();
+         (at = static_cast<const char *>(std::memchr(at, '\r', std::size_t(end - at)))); ++at)
+        ++count;
+    return count;
 }
 
 std::u16string errorText(int error) {
@@ -75,11 +86,11 @@ std::shared_ptr<const Script> EmptyScript() {
 
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error) {
-    const auto crCount = std::count(bytes.begin(), bytes.end(), '\r');
-    if (crCount >= kMaxLineCount) {
-        error = {u"В файле истории слишком много строк.", u"Строк: " + DecimalText(crCount + 1) +
-                                                              u", допустимо не более " +
-                                                              DecimalText(kMaxLineCount) + u"."};
+    const std::size_t crCount = countLineBreaks(bytes);
+    if (crCount >= std::size_t(kMaxLineCount)) {
+        error = {u"В файле истории слишком много строк.",
+                 u"Строк: " + DecimalText((long long)crCount + 1) + u", допустимо не более " +
+                     DecimalText(kMaxLineCount) + u"."};
         return nullptr;
     }
     auto script = std::make_shared<Script>();
@@ -87,7 +98,7 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
     digest.Add(bytes);
     script->digest = digest.Value();
     script->encoding = chooseEncoding(bytes, encoding);
-    script->lines.reserve(std::size_t(crCount) + 2);
+    script->lines.reserve(crCount + 2);
     std::string scratch;
     for (;;) {
         const std::size_t cr = bytes.find('\r');
