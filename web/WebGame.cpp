@@ -1,0 +1,154 @@
+#include "WebGame.h"
+
+#include "engine/Text.h"
+
+#include <emscripten/bind.h>
+
+using emscripten::val;
+
+WebGame::WebGame() : m_game(*this, *this) {}
+
+bool WebGame::Open(const std::string &bytes, const std::u16string &name) {
+    return m_game.LoadBytes(bytes, name);
+}
+
+void WebGame::Begin() {
+    m_game.Begin();
+}
+
+void WebGame::Turn(const std::u16string &line) {
+    m_game.Turn(line);
+}
+
+std::u16string WebGame::Undo() {
+    return m_game.Undo().error;
+}
+
+std::u16string WebGame::Redo() {
+    return m_game.Redo().error;
+}
+
+void WebGame::Restart() {
+    m_game.Restart();
+}
+
+val WebGame::Restore(const std::string &save) {
+    const ReplayResult result = m_game.Restore(save);
+    val report = val::object();
+    report.set("done", result.done);
+    report.set("note", result.done ? DescribeReplay(result) : result.error);
+    return report;
+}
+
+val WebGame::TypedLines() const {
+    val lines = val::array();
+    for (const std::u16string &line : m_game.journal().TypedLines())
+        lines.call<void>("push", line);
+    return lines;
+}
+
+// The browser breaks a line at "\n" alone; the story breaks it with CR LF, and the game window
+// also at a lone CR or LF.
+std::u16string WebGame::Screen() const {
+    std::u16string text = m_cut ? u"[…]\n" : u"";
+    text.reserve(text.size() + m_screen.size());
+    for (std::size_t i = 0; i < m_screen.size(); ++i) {
+        const char16_t c = m_screen[i];
+        if (c == u'\r' && i + 1 < m_screen.size() && m_screen[i + 1] == u'\n')
+            continue;
+        text += c == u'\r' ? u'\n' : c;
+    }
+    return text;
+}
+
+val WebGame::TakeInput() {
+    if (!m_refilled)
+        return val::null();
+    m_refilled = false;
+    return val(m_input);
+}
+
+namespace {
+
+val forPage(const AuthorMessage &message) {
+    val shown = val::object();
+    shown.set("title", message.title);
+    shown.set("text", message.text);
+    shown.set("icon", message.icon == MessageIcon::Error         ? "error"
+                      : message.icon == MessageIcon::Exclamation ? "warning"
+                                                                 : "");
+    shown.set("line", message.line);
+    return shown;
+}
+
+} // namespace
+
+val WebGame::TakeMessages() {
+    if (m_unshown > 0)
+        m_messages.push_back({kApplicationTitle,
+                              u"Сообщений автору за этот ход больше, чем можно показать; "
+                              u"не показано: " +
+                                  DecimalText(static_cast<long long>(m_unshown)) + u".",
+                              MessageIcon::Exclamation, MessageKind::Fault, 0});
+    val messages = val::array();
+    for (const AuthorMessage &message : m_messages)
+        messages.call<void>("push", forPage(message));
+    m_messages.clear();
+    m_unshown = 0;
+    return messages;
+}
+
+void WebGame::AddText(std::u16string_view text) {
+    m_screen += text;
+    m_atEnd = false;
+    if (m_screen.size() > 2 * kMostShown) {
+        m_screen.erase(0, m_screen.size() - kMostShown);
+        m_cut = true;
+    }
+}
+
+void WebGame::Enter() {
+    AddText(u"\r\n");
+}
+
+void WebGame::ClearText() {
+    m_screen.clear();
+    m_cut = false;
+    m_atEnd = false;
+}
+
+void WebGame::RefillInput(std::u16string_view text) {
+    m_input = text;
+    m_refilled = true;
+}
+
+void WebGame::Show(const AuthorMessage &message) {
+    if (m_messages.size() < kMostMessages)
+        m_messages.push_back(message);
+    else
+        ++m_unshown;
+}
+
+EMSCRIPTEN_BINDINGS(zuft) {
+    // The page reads no more of a file than these, so that a huge file cannot take its memory.
+    emscripten::constant("largestStory", double(kMaxStoryBytes));
+    emscripten::constant("largestSave", double(kLargestSave));
+    emscripten::class_<WebGame>("Game")
+        .constructor<>()
+        .function("open", &WebGame::Open)
+        .function("begin", &WebGame::Begin)
+        .function("turn", &WebGame::Turn)
+        .function("undo", &WebGame::Undo)
+        .function("redo", &WebGame::Redo)
+        .function("restart", &WebGame::Restart)
+        .function("canUndo", &WebGame::CanUndo)
+        .function("canRedo", &WebGame::CanRedo)
+        .function("saveText", &WebGame::SaveText)
+        .function("restore", &WebGame::Restore)
+        .function("storyName", &WebGame::StoryName)
+        .function("typedLines", &WebGame::TypedLines)
+        .function("screen", &WebGame::Screen)
+        .function("screenAtEnd", &WebGame::ScreenAtEnd)
+        .function("takeInput", &WebGame::TakeInput)
+        .function("takeMessages", &WebGame::TakeMessages);
+}
