@@ -2,12 +2,14 @@
 
 #include "QtText.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -33,7 +35,15 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-void showScrolling(QWidget *parent, const QString &title, QMessageBox::Icon icon, QString text) {
+// Qt's own «Yes» and «No» speak the desktop's language; a story's author reads Russian.
+void nameYesAndNo(QAbstractButton *yes, QAbstractButton *no) {
+    yes->setText(QStringLiteral("Да"));
+    no->setText(QStringLiteral("Нет"));
+}
+
+// True for OK or «Да».
+bool showScrolling(QWidget *parent, const QString &title, QMessageBox::Icon icon, QString text,
+                   bool question) {
     if (text.size() > kLongestShown)
         text = text.left(kLongestShown) +
                QStringLiteral("\n[…] Сообщение длиннее, показано начало: %L1 знаков из %L2.")
@@ -57,26 +67,47 @@ void showScrolling(QWidget *parent, const QString &title, QMessageBox::Icon icon
     textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     row->addWidget(textBox, 1);
     layout->addLayout(row, 1);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    auto *buttons = new QDialogButtonBox(
+        question ? QDialogButtonBox::Yes | QDialogButtonBox::No : QDialogButtonBox::Ok, &box);
+    if (question)
+        nameYesAndNo(buttons->button(QDialogButtonBox::Yes), buttons->button(QDialogButtonBox::No));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     layout->addWidget(buttons);
     const QRect screen = (parent ? parent->screen() : box.screen())->availableGeometry();
     box.resize(std::min(screen.width() * 2 / 3, 640), screen.height() * 2 / 3);
-    box.exec();
+    return box.exec() == QDialog::Accepted;
+}
+
+bool showPlain(QWidget *parent, const QString &title, QMessageBox::Icon icon, const QString &text,
+               bool question) {
+    QMessageBox box(icon, title, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    if (question) {
+        nameYesAndNo(box.button(QMessageBox::Yes), box.button(QMessageBox::No));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    // A story's text is shown as written, even when it happens to look like markup.
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() != QMessageBox::No;
+}
+
+bool showMessage(QWidget *parent, const AuthorMessage &message, bool question) {
+    const QString title =
+        ToQString(message.title.empty() ? kApplicationTitle : std::u16string_view(message.title));
+    const QString text = ToQString(message.text).replace(u'\r', u'\n');
+    if (text.size() > kLongestPlainBox || text.count(u'\n') >= kMostPlainBoxLines)
+        return showScrolling(parent, title, boxIcon(message.icon), text, question);
+    return showPlain(parent, title, boxIcon(message.icon), text, question);
 }
 
 } // namespace
 
 void MessageBoxPresenter::Present(QWidget *parent, const AuthorMessage &message) {
-    const QString title =
-        ToQString(message.title.empty() ? kApplicationTitle : std::u16string_view(message.title));
-    const QString text = ToQString(message.text).replace(u'\r', u'\n');
-    if (text.size() > kLongestPlainBox || text.count(u'\n') >= kMostPlainBoxLines) {
-        showScrolling(parent, title, boxIcon(message.icon), text);
-        return;
-    }
-    QMessageBox box(boxIcon(message.icon), title, text, QMessageBox::Ok, parent);
-    // A story's text is shown as written, even when it happens to look like markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showMessage(parent, message, false);
+}
+
+bool MessageBoxPresenter::Ask(QWidget *parent, const AuthorMessage &question) {
+    return showMessage(parent, question, true);
 }

@@ -10,11 +10,18 @@ class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
     virtual void Present(QWidget *parent, const AuthorMessage &message) = 0;
+    // Asks a question that «Да» and «Нет» answer; true for «Да», which always means "go on as
+    // before". A presenter that cannot ask shows the question as a message, and the answer is «Да».
+    virtual bool Ask(QWidget *parent, const AuthorMessage &question) {
+        Present(parent, question);
+        return true;
+    }
 };
 
-// A modal message box with one OK button; the lines of the message, separated by CR, each on a
-// line of their own.
+// A modal message box with one OK button, or «Да» and «Нет» for a question; the lines of the
+// message, separated by CR, each on a line of their own.
 class MessageBoxPresenter : public MessagePresenter {
 public:
     void Present(QWidget *parent, const AuthorMessage &message) override;
+    bool Ask(QWidget *parent, const AuthorMessage &question) override;
 };
