@@ -1,0 +1,192 @@
+#include "HistoryView.h"
+
+#include "BoxLines.h"
+#include "MessagePresenter.h"
+#include "QtText.h"
+#include "game/Files.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+// The whole history as the text of one box, so that it goes in with a single insertion.
+QString historyText(const std::vector<std::u16string> &history, std::size_t forgotten) {
+    std::size_t size = 0;
+    for (const auto &exchange : history)
+        size += exchange.size() + 4;
+    QString text;
+    text.reserve(qsizetype(size) + 200);
+    BoxLines lines;
+    if (forgotten > 0)
+        lines.add(QStringLiteral("[…] Начало игры не показано: оно забыто, чтобы игра уместилась "
+                                 "в памяти. Забыто ходов: %L1.\r\n\r\n")
+                      .arg(forgotten),
+                  text);
+    for (std::size_t i = forgotten; i < history.size(); ++i) {
+        const QStringView exchange(history[i].data(), qsizetype(history[i].size()));
+        lines.add(exchange, text);
+        if (i + 1 == history.size())
+            break;
+        // An empty line between exchanges, however the last one ended.
+        if (!exchange.isEmpty() && !exchange.endsWith(u'\n') && !exchange.endsWith(u'\r'))
+            lines.add(u"\r\n", text);
+        lines.add(u"\r\n", text);
+    }
+    return text;
+}
+
+} // namespace
+
+HistoryView::HistoryView(MessagePresenter &presenter, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_presenter(presenter) {
+    createControls();
+    layoutControls();
+    createActions();
+}
+
+void HistoryView::createControls() {
+    setObjectName(QStringLiteral("HistoryView"));
+    setWindowTitle(QStringLiteral("История игры"));
+    setAccessibleName(QStringLiteral("История игры"));
+    setAccessibleDescription(QStringLiteral("Вся игра до этого хода, только для чтения"));
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("HistoryText"));
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setUndoRedoEnabled(false);
+    m_text->setAccessibleName(QStringLiteral("Текст истории игры"));
+    m_text->setAccessibleDescription(
+        QStringLiteral("Каждый ход, как его показала консоль, по порядку"));
+
+    m_findText = new QLineEdit(this);
+    m_findText->setObjectName(QStringLiteral("FindText"));
+    m_findText->setPlaceholderText(QStringLiteral("Найти (Ctrl+F)"));
+    m_findText->setAccessibleName(QStringLiteral("Найти"));
+    m_findText->setAccessibleDescription(
+        QStringLiteral("Текст для поиска в истории, без учёта регистра; Enter или F3 ищет дальше"));
+
+    m_findNext = new QPushButton(QStringLiteral("Найти далее"), this);
+    m_findNext->setObjectName(QStringLiteral("FindNext"));
+    m_findNext->setAccessibleDescription(QStringLiteral("Следующее место с этим текстом (F3)"));
+    m_findPrevious = new QPushButton(QStringLiteral("Найти ранее"), this);
+    m_findPrevious->setObjectName(QStringLiteral("FindPrevious"));
+    m_findPrevious->setAccessibleDescription(
+        QStringLiteral("Предыдущее место с этим текстом (Shift+F3)"));
+
+    m_findStatus = new QLabel(this);
+    m_findStatus->setObjectName(QStringLiteral("FindStatus"));
+
+    m_save = new QPushButton(QStringLiteral("Сохранить как текст…"), this);
+    m_save->setObjectName(QStringLiteral("SaveAsText"));
+    m_save->setAccessibleDescription(
+        QStringLiteral("Записывает историю игры в текстовый файл UTF-8"));
+}
+
+void HistoryView::layoutControls() {
+    auto *findRow = new QHBoxLayout;
+    findRow->addWidget(m_findText, 1);
+    findRow->addWidget(m_findNext);
+    findRow->addWidget(m_findPrevious);
+    findRow->addWidget(m_save);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_text, 1);
+    layout->addLayout(findRow);
+    layout->addWidget(m_findStatus);
+    resize(720, 540);
+}
+
+void HistoryView::createActions() {
+    connect(m_findText, &QLineEdit::returnPressed, this, &HistoryView::findNext);
+    connect(m_findNext, &QPushButton::clicked, this, &HistoryView::findNext);
+    connect(m_findPrevious, &QPushButton::clicked, this, &HistoryView::findPrevious);
+    connect(m_save, &QPushButton::clicked, this, &HistoryView::saveAs);
+    addShortcut(QKeySequence::Find, [this] { startFind(); });
+    addShortcut(QKeySequence::FindNext, [this] { findNext(); });
+    addShortcut(QKeySequence::FindPrevious, [this] { findPrevious(); });
+    addShortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
+}
+
+void HistoryView::addShortcut(const QKeySequence &keys, const std::function<void()> &run) {
+    auto *action = new QAction(this);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, run);
+    addAction(action);
+}
+
+void HistoryView::setHistory(const std::vector<std::u16string> &history, std::size_t forgotten) {
+    m_text->setPlainText(historyText(history, std::min(forgotten, history.size())));
+    m_findStatus->clear();
+}
+
+void HistoryView::startFind() {
+    m_findText->setFocus(Qt::ShortcutFocusReason);
+    m_findText->selectAll();
+}
+
+bool HistoryView::findNext() {
+    return find(false);
+}
+
+bool HistoryView::findPrevious() {
+    return find(true);
+}
+
+// From the selection on; past the end, round from the other end. Ignoring case folds the
+// letters of every script, ё and Ё too.
+bool HistoryView::find(bool backward) {
+    const QString wanted = m_findText->text();
+    if (wanted.isEmpty())
+        return false;
+    QTextDocument::FindFlags flags;
+    if (backward)
+        flags |= QTextDocument::FindBackward;
+    m_findStatus->clear();
+    if (m_text->find(wanted, flags))
+        return true;
+    QTextCursor round(m_text->document());
+    round.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+    const QTextCursor found = m_text->document()->find(wanted, round, flags);
+    if (found.isNull()) {
+        m_findStatus->setText(QStringLiteral("Не найдено: «%1».").arg(wanted));
+        return false;
+    }
+    m_text->setTextCursor(found);
+    m_text->ensureCursorVisible();
+    m_findStatus->setText(backward ? QStringLiteral("Поиск продолжен с конца.")
+                                   : QStringLiteral("Поиск продолжен с начала."));
+    return true;
+}
+
+void HistoryView::saveAs() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Сохранить как текст…"), QStringLiteral("История игры.txt"),
+        QStringLiteral("Текст (*.txt);;Все файлы (*)"));
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+bool HistoryView::saveTo(const QString &path) {
+    QString text = m_text->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    const QByteArray bytes = text.toUtf8();
+    std::string error;
+    if (WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), std::size_t(bytes.size())), error))
+        return true;
+    m_presenter.Present(this, {u"История игры",
+                               u"Историю игры не удалось сохранить в файл " + FromQString(path) +
+                                   u":\r" + FromQString(QString::fromStdString(error)) +
+                                   u"\rПрежний файл, если он был, остался как был.",
+                               MessageIcon::Error, MessageKind::Fault, 0});
+    return false;
+}
