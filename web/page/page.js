@@ -10,7 +10,13 @@ const output = $('Output');
 const input = $('Input1');
 const status = $('Status');
 
-const zuft = await createZuft();
+function tell(note) { status.textContent = note; }
+const why = error => error.message ?? String(error);
+
+const zuft = await createZuft().catch(error => {
+    tell('Игру не удалось загрузить: ' + why(error));
+    throw error;
+});
 let game = null;  // the zuft.Game being played
 let typed = [];   // the lines the player typed in this game, oldest first, for Up and Down
 let recalled = 0; // the line of `typed` that Up and Down stand on; its length for a new line
@@ -30,10 +36,6 @@ function act(action) {
     });
     return queue;
 }
-
-function tell(note) { status.textContent = note; }
-
-const why = error => error.message ?? String(error);
 
 // Shows the console as the core holds it: from its start after the opening, at its end after a
 // turn, as the game window does.
