@@ -74,17 +74,19 @@ int check(const CliOptions &options) {
     StoryFileError error;
     const std::shared_ptr<const Script> script = ReadScript(options.story, options.encoding, error);
     if (!script) {
-        complain(options.story + ": " + ToUtf8(error.what) +
-                 (error.detail.empty() ? "" : " " + ToUtf8(error.detail)));
+        complain(options.story + ": " + ToUtf8(error.Sentence()));
         return kStoryNotChecked;
     }
     const std::vector<StoryProblem> problems = CheckStory(*script);
     OutputStream out(STDOUT_FILENO);
-    for (const StoryProblem &problem : problems)
-        out.Write(
-            options.story + ":" + std::to_string(problem.line) + ": " +
-            (problem.severity == StoryProblem::Severity::Error ? "ошибка" : "предупреждение") +
-            ": " + ToUtf8(problem.text) + "\n");
+    for (const StoryProblem &problem : problems) {
+        std::string line = options.story;
+        line.append(":").append(std::to_string(problem.line)).append(": ");
+        line.append(problem.severity == StoryProblem::Severity::Error ? "ошибка"
+                                                                      : "предупреждение");
+        line.append(": ").append(ToUtf8(problem.text)).append("\n");
+        out.Write(line);
+    }
     out.Flush();
     return transcriptStatus(out, problems.empty() ? 0 : 1);
 }

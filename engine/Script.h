@@ -39,6 +39,14 @@ constexpr std::int64_t kMaxStoryBytes = 64 << 20;
 struct StoryFileError {
     std::u16string what;
     std::u16string detail;
+
+    // Both, as one sentence.
+    std::u16string Sentence() const {
+        std::u16string sentence = what;
+        if (!detail.empty())
+            sentence.append(u" ").append(detail);
+        return sentence;
+    }
 };
 
 // CR ends a line, LF is dropped wherever it stands, every other character belongs to its line.

@@ -205,7 +205,7 @@ ReplayResult Game::Reload(const ReplayProgress &progress) {
     StoryFileError error;
     std::shared_ptr<const Script> script = ReadScript(m_path, m_encoding, error);
     if (!script)
-        return refused(error.what + (error.detail.empty() ? u"" : u" " + error.detail));
+        return refused(error.Sentence());
     std::swap(script, m_script);
     const std::unique_ptr<Replayed> replayed = replay(m_journal, true, progress);
     if (replayed->cancelled) {
