@@ -50,6 +50,7 @@ struct StoryFileError {
 };
 
 // CR ends a line, LF is dropped wherever it stands, every other character belongs to its line.
+// More than the largest story is refused.
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error);
 // Reads at most one byte more than a story may have, whatever the file system says of the file.

@@ -48,6 +48,11 @@ std::size_t countLineBreaks(std::string_view bytes) {
     return count;
 }
 
+StoryFileError tooLarge() {
+    return {u"Файл истории слишком велик.",
+            u"Допустимо не более " + DecimalText(kMaxStoryBytes >> 20) + u" МиБ."};
+}
+
 std::u16string errorText(int error) {
     return FromUtf8(std::strerror(error));
 }
@@ -86,6 +91,10 @@ std::shared_ptr<const Script> EmptyScript() {
 
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error) {
+    if (std::int64_t(bytes.size()) > kMaxStoryBytes) {
+        error = tooLarge();
+        return nullptr;
+    }
     const std::size_t crCount = countLineBreaks(bytes);
     if (crCount >= std::size_t(kMaxLineCount)) {
         error = {u"В файле истории слишком много строк.",
@@ -129,19 +138,14 @@ std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding 
     }
     struct stat info;
     std::string bytes;
-    const StoryFileError tooLarge{u"Файл истории слишком велик.",
-                                  u"Допустимо не более " + DecimalText(kMaxStoryBytes >> 20) +
-                                      u" МиБ."};
     bool sound = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     if (!sound)
         error = {unreadable, u"Это не файл."};
     else if (info.st_size > kMaxStoryBytes)
-        error = tooLarge, sound = false;
+        error = tooLarge(), sound = false;
     else
         sound = readAtMost(fd, std::size_t(kMaxStoryBytes) + 1, std::size_t(info.st_size), bytes,
                            error);
-    if (sound && std::int64_t(bytes.size()) > kMaxStoryBytes)
-        error = tooLarge, sound = false;
     close(fd);
     if (!sound)
         return nullptr;

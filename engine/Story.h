@@ -52,7 +52,7 @@ public:
     // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
     // every character a command reads, prints, shows the author or compares in a lookup costs
     // one more. The longest story run from end to end costs about a third of it, a turn that
-    // prints 100,000 lines of text a seventh.
+    // prints 100,000 lines of text a tenth.
     static constexpr Work kMaxTurnWork = 200'000'000;
     static constexpr Work kCommandWork = 100;
 

@@ -82,6 +82,8 @@ public:
     // Only a front end that shows the history asks to keep it; the exchanges are empty otherwise.
     const std::vector<std::u16string> &History() const { return m_history; }
     void KeepHistory(bool keep) { m_keepHistory = keep; }
+    // How many exchanges at the start of the history were forgotten.
+    std::size_t ForgottenExchanges() const { return m_forgotten; }
     static constexpr std::size_t kMostHistory = 32 << 20;
     SaveHeader Header() const;
     const std::string &Path() const { return m_path; }
