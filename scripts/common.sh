@@ -10,6 +10,10 @@ BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev qt6-base-dev libgl-dev
     qt6-translations-l10n)
 # clang and its runtime for the fuzzers (scripts/fuzz).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The browser build (scripts/web): the compiler, and node, which runs its scripts and zuft-cli.js.
+WEB_PACKAGES=(cmake make emscripten nodejs)
+# The web page's test in a real browser; Debian's selenium works with Debian's python.
+BROWSER_PACKAGES=(chromium chromium-driver python3-selenium)
 
 ensure_packages() {
     local missing=() package
