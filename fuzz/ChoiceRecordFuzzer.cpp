@@ -3,18 +3,17 @@
 
 #include "launcher/ChoiceRecord.h"
 
-#include <QByteArrayView>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const QByteArrayView record(data, qsizetype(size));
-    const QString chosen = ChoiceRecord::Parse(record);
+    const std::string_view record(reinterpret_cast<const char *>(data), size);
+    const std::u16string chosen = ChoiceRecord::Parse(record);
     if (chosen.size() > record.size())
         std::abort();
     // A choice read back is remembered and read again unchanged, unless the record cannot
     // hold it (a path with a double quote).
-    if (ChoiceRecord::CanHold(chosen) != !chosen.contains(u'"'))
+    if (ChoiceRecord::CanHold(chosen) != (chosen.find(u'"') == std::u16string::npos))
         std::abort();
     return 0;
 }

@@ -1,107 +1,72 @@
 #include "ChoiceRecord.h"
 
 #include "engine/Windows1251.h"
-#include "ui/QtText.h"
+#include "game/Files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include <filesystem>
 
 namespace {
 
-// A record holds one path; whatever a damaged record has beyond this is not looked at.
-constexpr qint64 kLongestRecord = 64 * 1024;
+// A record holds one path; a longer file is no record the launcher wrote.
+constexpr std::size_t kLongestRecord = 1 << 20;
 
-qsizetype lineLength(QByteArrayView bytes) {
-    qsizetype length = 0;
-    while (length < bytes.size() && bytes[length] != '\r' && bytes[length] != '\n')
-        ++length;
-    return length;
+std::size_t lineLength(std::string_view bytes) {
+    const std::size_t end = bytes.find_first_of("\r\n");
+    return end == std::string_view::npos ? bytes.size() : end;
 }
 
 } // namespace
 
-ChoiceRecord::ChoiceRecord(QString path) : m_path(std::move(path)) {}
+ChoiceRecord::ChoiceRecord(std::string path) : m_path(std::move(path)) {}
 
-QString ChoiceRecord::DefaultPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/special1.tmp");
-}
-
-bool ChoiceRecord::Read(QString &chosen) {
+bool ChoiceRecord::Read(std::u16string &chosen) {
     chosen.clear();
-    const QFileInfo info(m_path);
-    if (!info.exists())
-        return createEmpty();
-    // A folder, a pipe or a device in the record's place never reads as one line, and a pipe
-    // would keep the launcher waiting for a writer.
-    if (!info.isFile()) {
-        m_error = QStringLiteral("На месте записи лежит не обычный файл.");
+    std::error_code trouble;
+    if (!std::filesystem::exists(m_path, trouble) && !trouble)
+        return replace({});
+    // A folder, a pipe or a device in the record's place is refused, never waited on.
+    std::string bytes;
+    if (!ReadFileAtMost(m_path, kLongestRecord, bytes, m_error))
         return false;
-    }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.read(kLongestRecord);
-    if (file.error() != QFileDevice::NoError) {
-        m_error = file.errorString();
-        return false;
-    }
     chosen = Parse(bytes);
     return true;
 }
 
-bool ChoiceRecord::createEmpty() {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool ChoiceRecord::Write(const QString &chosen) {
+bool ChoiceRecord::Write(std::u16string_view chosen) {
     if (!CanHold(chosen)) {
-        m_error = QStringLiteral("Путь к файлу содержит знаки, которые запись не может сохранить.");
+        m_error = "путь к файлу содержит знаки, которые запись не может сохранить";
         return false;
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Format(chosen)) < 0 || !file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    return replace(Format(chosen));
 }
 
-QByteArray ChoiceRecord::Format(const QString &chosen) {
-    const std::string bytes = EncodeWindows1251(FromQString(chosen));
-    return '"' + QByteArray(bytes.data(), qsizetype(bytes.size())) + "\"\r\n";
+bool ChoiceRecord::replace(std::string_view bytes) {
+    // The configuration folder may not exist yet at the first run; when it cannot be made, the
+    // write below says why.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
+    return WriteFileAtomically(m_path, bytes, m_error);
 }
 
-bool ChoiceRecord::CanHold(const QString &chosen) {
+std::string ChoiceRecord::Format(std::u16string_view chosen) {
+    return '"' + EncodeWindows1251(chosen) + "\"\r\n";
+}
+
+bool ChoiceRecord::CanHold(std::u16string_view chosen) {
     return Parse(Format(chosen)) == chosen;
 }
 
-QString ChoiceRecord::Parse(QByteArrayView bytes) {
-    while (bytes.startsWith(' '))
-        bytes = bytes.sliced(1);
-    QByteArrayView field;
-    if (bytes.startsWith('"')) {
-        bytes = bytes.sliced(1);
-        const qsizetype closing = bytes.indexOf('"');
+std::u16string ChoiceRecord::Parse(std::string_view bytes) {
+    bytes.remove_prefix(std::min(bytes.find_first_not_of(' '), bytes.size()));
+    std::string_view field;
+    if (bytes.starts_with('"')) {
+        bytes.remove_prefix(1);
+        const std::size_t closing = bytes.find('"');
         // A damaged record without its closing quote still ends with its line.
-        field = bytes.first(closing >= 0 ? closing : lineLength(bytes));
+        field = bytes.substr(0, closing != std::string_view::npos ? closing : lineLength(bytes));
     } else {
-        field = bytes.first(lineLength(bytes));
-        const qsizetype comma = field.indexOf(',');
-        if (comma >= 0)
-            field = field.first(comma);
+        field = bytes.substr(0, lineLength(bytes));
+        field = field.substr(0, field.find(','));
     }
-    return ToQString(DecodeWindows1251(std::string_view(field.data(), std::size_t(field.size()))));
+    return DecodeWindows1251(field);
 }

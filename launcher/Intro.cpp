@@ -9,6 +9,7 @@
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -122,11 +123,12 @@ void Intro::connectControls() {
 
 // The remembered choice shows on one line with its caption.
 void Intro::readRecord() {
-    QString remembered;
+    std::u16string remembered;
     if (!m_record.Read(remembered))
         reportRecordTrouble(
             QStringLiteral("Не удалось прочитать, какой файл был выбран прошлый раз."));
-    choose(remembered, kFileNameCaption + remembered);
+    const QString file = ToQString(remembered);
+    choose(file, kFileNameCaption + file);
 }
 
 void Intro::chooseFile() {
@@ -175,7 +177,7 @@ void Intro::choose(const QString &file, const QString &caption) {
 }
 
 void Intro::remember() {
-    if (!m_record.Write(m_chosenFile))
+    if (!m_record.Write(FromQString(m_chosenFile)))
         reportRecordTrouble(
             QStringLiteral("Не удалось запомнить выбранный файл до следующего запуска."));
 }
@@ -185,9 +187,13 @@ void Intro::reportRecordTrouble(const QString &what) {
     if (m_recordTroubleTold)
         return;
     m_recordTroubleTold = true;
+    QString why = QString::fromStdString(m_record.ErrorString());
+    if (!why.isEmpty())
+        why[0] = why[0].toUpper();
     const QChar cr(u'\r');
-    m_presenter.Present(this, {u"Внимание!",
-                               FromQString(what + cr + QStringLiteral("Файл:") + m_record.path() +
-                                           cr + m_record.ErrorString()),
-                               MessageIcon::Exclamation});
+    m_presenter.Present(this,
+                        {u"Внимание!",
+                         FromQString(what + cr + QStringLiteral("Файл:") +
+                                     QFile::decodeName(m_record.path().c_str()) + cr + why + u'.'),
+                         MessageIcon::Exclamation});
 }

@@ -1,115 +1,109 @@
-// The record of the chosen story: the one-line format, and what becomes of a record that cannot
-// be read or written.
+// The record of the chosen story: the one-line format, a record that cannot be read or written,
+// and one whose writer dies at an unknown moment of its write.
 
 #include "launcher/ChoiceRecord.h"
 #include "engine/Windows1251.h"
+#include "game/Files.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-class ChoiceRecordTest : public QObject {
-    Q_OBJECT
+namespace {
 
-private Q_SLOTS:
-    void initTestCase();
+const std::u16string kBefore = u"/home/игрок/истории/старая.teg";
+const std::u16string kAfter = u"/home/игрок/истории/новая история.teg";
 
-    void readsTheFirstField_data();
-    void readsTheFirstField();
-    void refusesPathsItCannotGiveBack_data();
-    void refusesPathsItCannotGiveBack();
-    void unreadableRecordSaysWhy_data();
-    void unreadableRecordSaysWhy();
-    void unwritableRecordSaysWhy();
+class ChoiceRecordTest : public testing::Test {
+protected:
+    ChoiceRecordTest() {
+        std::string folder = std::filesystem::temp_directory_path() / "choice-record-XXXXXX";
+        m_folder = mkdtemp(folder.data()) ? folder : std::string();
+    }
+    ~ChoiceRecordTest() override { std::filesystem::remove_all(m_folder); }
+    std::string path(const char *name) const { return m_folder + '/' + name; }
 
-private:
-    QTemporaryDir m_folder;
+    std::string m_folder;
 };
 
-void ChoiceRecordTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_folder.isValid());
+} // namespace
+
+TEST_F(ChoiceRecordTest, ReadsTheFirstField) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"\"D:\\a.teg\"\r\n", u"D:\\a.teg"},
+        {"   \"" + EncodeWindows1251(u"/игры/а.teg") + "\"\r\n", u"/игры/а.teg"},
+        {"\"\"\r\n", u""},
+        {"", u""},
+        {"\"/a,b.teg\"\r\n", u"/a,b.teg"},
+        {"/a.teg,x\r\n", u"/a.teg"},         // unquoted, it ends at a comma
+        {"/a.teg\r\n\"/b.teg\"", u"/a.teg"}, // or at the line's end
+        {"\"/a.teg\"\r\n\"/b.teg\"\r\n", u"/a.teg"},
+        {"\"/a.teg\r\n", u"/a.teg"}, // no closing quote: the line ends it
+    };
+    for (const auto &[record, chosen] : cases)
+        EXPECT_EQ(ChoiceRecord::Parse(record), chosen) << record;
+    const std::string junk("\x01\xff\x00\x98", 4);
+    EXPECT_EQ(ChoiceRecord::Parse(junk), DecodeWindows1251(junk));
+    // A record cut short, as a copy to a full disk leaves it, gives as much of the path as it
+    // holds: the launcher offers a path that does not exist, and still starts.
+    const std::string whole = ChoiceRecord::Format(kAfter);
+    for (std::size_t length = 0; length <= whole.size(); ++length)
+        EXPECT_TRUE(kAfter.starts_with(ChoiceRecord::Parse(whole.substr(0, length)))) << length;
 }
 
-void ChoiceRecordTest::readsTheFirstField_data() {
-    QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<QString>("chosen");
-
-    QTest::newRow("as written") << QByteArray("\"D:\\a.teg\"\r\n") << u"D:\\a.teg"_qs;
-    QTest::newRow("leading spaces")
-        << QByteArray("   \"/игры/а.teg\"\r\n")
-               .replace("/игры/а.teg", EncodeWindows1251(u"/игры/а.teg"_qs))
-        << u"/игры/а.teg"_qs;
-    QTest::newRow("empty choice") << QByteArray("\"\"\r\n") << QString();
-    QTest::newRow("empty file") << QByteArray() << QString();
-    QTest::newRow("comma inside quotes") << QByteArray("\"/a,b.teg\"\r\n") << u"/a,b.teg"_qs;
-    QTest::newRow("unquoted ends at a comma") << QByteArray("/a.teg,x\r\n") << u"/a.teg"_qs;
-    QTest::newRow("unquoted ends at the line")
-        << QByteArray("/a.teg\r\n\"/b.teg\"") << u"/a.teg"_qs;
-    QTest::newRow("only the first line")
-        << QByteArray("\"/a.teg\"\r\n\"/b.teg\"\r\n") << u"/a.teg"_qs;
-    QTest::newRow("missing closing quote ends with the line")
-        << QByteArray("\"/a.teg\r\n") << u"/a.teg"_qs;
-    const QByteArray junk("\x01\xff\x00\x98", 4);
-    QTest::newRow("binary junk") << junk << DecodeWindows1251(junk);
+TEST_F(ChoiceRecordTest, KeepsOnlyPathsItCanGiveBack) {
+    const std::pair<std::u16string, bool> cases[] = {
+        {u"/home/игрок/Замок «Ёж».teg", true},
+        {u"/a b/c,d.teg", true},
+        {u"/a\"b.teg", false},
+        {u"/故事.teg", false},
+    };
+    ChoiceRecord record(path("special1.tmp"));
+    for (const auto &[chosen, held] : cases) {
+        ASSERT_TRUE(record.Write(kBefore));
+        EXPECT_EQ(record.Write(chosen), held);
+        std::u16string read;
+        EXPECT_TRUE(record.Read(read));
+        EXPECT_EQ(read, held ? chosen : kBefore);
+        EXPECT_EQ(record.ErrorString().empty(), held);
+    }
 }
 
-void ChoiceRecordTest::readsTheFirstField() {
-    QFETCH(QByteArray, record);
-    QFETCH(QString, chosen);
-    QCOMPARE(ChoiceRecord::Parse(record), chosen);
+TEST_F(ChoiceRecordTest, ARecordThatCannotBeReadOrWrittenSaysWhy) {
+    ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path("file"), "", error));
+    for (const char *name : {".", "pipe", "file/special1.tmp"}) {
+        ChoiceRecord record(path(name));
+        std::u16string chosen = u"прежний";
+        EXPECT_FALSE(record.Read(chosen) || record.Write(kAfter)) << name;
+        EXPECT_EQ(chosen, u"") << name;
+        EXPECT_FALSE(record.ErrorString().empty()) << name;
+    }
 }
 
-void ChoiceRecordTest::refusesPathsItCannotGiveBack_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("held");
-
-    QTest::newRow("Cyrillic") << u"/home/игрок/Замок «Ёж».teg"_qs << true;
-    QTest::newRow("comma and spaces") << u"/a b/c,d.teg"_qs << true;
-    QTest::newRow("double quote") << u"/a\"b.teg"_qs << false;
-    QTest::newRow("outside Windows-1251") << u"/故事.teg"_qs << false;
+// A child writes the two choices in turn until it is killed: whatever the moment, the record
+// reads back as one of them, and whatever the dead writer left beside it is in nobody's way.
+TEST_F(ChoiceRecordTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewChoice) {
+    ChoiceRecord record(path("special1.tmp"));
+    for (useconds_t moment : {0, 300, 3000}) {
+        ASSERT_TRUE(record.Write(kBefore));
+        const pid_t child = fork();
+        while (child == 0) {
+            record.Write(kAfter);
+            record.Write(kBefore);
+        }
+        ASSERT_GT(child, 0);
+        usleep(moment);
+        kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        std::u16string chosen;
+        EXPECT_TRUE(record.Read(chosen)) << record.ErrorString();
+        EXPECT_TRUE(chosen == kBefore || chosen == kAfter) << moment;
+        EXPECT_TRUE(record.Write(u"/третья.teg"));
+        EXPECT_TRUE(record.Read(chosen) && chosen == u"/третья.teg");
+    }
 }
-
-void ChoiceRecordTest::refusesPathsItCannotGiveBack() {
-    QFETCH(QString, path);
-    QFETCH(bool, held);
-    QCOMPARE(ChoiceRecord::CanHold(path), held);
-    ChoiceRecord record(m_folder.filePath(u"refuses.tmp"_qs));
-    QCOMPARE(record.Write(path), held);
-    if (!held)
-        QVERIFY(!record.ErrorString().isEmpty());
-}
-
-void ChoiceRecordTest::unreadableRecordSaysWhy_data() {
-    QTest::addColumn<QString>("path");
-
-    const QString pipe = m_folder.filePath(u"pipe.tmp"_qs);
-    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QTest::newRow("a folder") << m_folder.path();
-    QTest::newRow("a pipe that nobody writes") << pipe;
-}
-
-void ChoiceRecordTest::unreadableRecordSaysWhy() {
-    QFETCH(QString, path);
-    ChoiceRecord record(path);
-    QString chosen = u"прежний"_qs;
-    QVERIFY(!record.Read(chosen));
-    QCOMPARE(chosen, QString());
-    QVERIFY(!record.ErrorString().isEmpty());
-}
-
-void ChoiceRecordTest::unwritableRecordSaysWhy() {
-    QFile blocker(m_folder.filePath(u"not-a-folder"_qs));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    ChoiceRecord record(m_folder.filePath(u"not-a-folder/special1.tmp"_qs));
-    QVERIFY(!record.Write(u"/a.teg"_qs));
-    QVERIFY(!record.ErrorString().isEmpty());
-    QString chosen;
-    QVERIFY(!record.Read(chosen));
-}
-
-QTEST_MAIN(ChoiceRecordTest)
-#include "ChoiceRecordTest.moc"
