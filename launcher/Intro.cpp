@@ -1,16 +1,18 @@
 #include "Intro.h"
 
 #include "ChoiceRecord.h"
-#include "ClickableImage.h"
+#include "FileNameLabel.h"
+#include "OutlinedLabel.h"
+#include "PictureButton.h"
 #include "StoryFileDialog.h"
 #include "ui/MainForm.h"
 #include "ui/MessagePresenter.h"
 #include "ui/QtText.h"
 #include "ui/WindowGeometry.h"
 
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,7 +33,6 @@ Intro::Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &pr
     : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter) {
     createControls();
     layoutControls();
-    createActions();
     connectControls();
     readRecord();
 }
@@ -44,10 +45,10 @@ void Intro::createControls() {
 
     m_chooseLabel = makeLabel(QStringLiteral("FileCh"), QStringLiteral("Сменить файл"), this);
     m_startLabel = makeLabel(QStringLiteral("Options"), QStringLiteral("Запуск"), this);
-    m_fileName = makeLabel(QStringLiteral("fs"), kFileNameCaption, this);
-    m_fileName->setWordWrap(true);
-    m_fileName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_title = makeLabel(QStringLiteral("TN"), QStringLiteral("DORVANEL"), this);
+    m_fileName = new FileNameLabel(this);
+    m_fileName->setObjectName(QStringLiteral("fs"));
+    m_title = new OutlinedLabel(QStringLiteral("DORVANEL"), this);
+    m_title->setObjectName(QStringLiteral("TN"));
     QFont titleFont = m_title->font();
     titleFont.setPointSize(18);
     titleFont.setWeight(QFont::Normal);
@@ -56,7 +57,7 @@ void Intro::createControls() {
         makeLabel(QStringLiteral("Label1"),
                   QStringLiteral("Зуфт Win, версия %1").arg(QStringLiteral(ZUFT_VERSION)), this);
 
-    // The only control that takes the keyboard; Enter starts and Ctrl+O chooses all the same.
+    // The keyboard starts here; Enter starts the story and Ctrl+O chooses one all the same.
     m_clear = new QPushButton(QStringLiteral("Очистить"), this);
     m_clear->setObjectName(QStringLiteral("Clear"));
     m_clear->setFocus();
@@ -72,25 +73,29 @@ void Intro::setVisible(bool visible) {
 
 void Intro::createPictures() {
     const QCursor pointer(QPixmap(QStringLiteral(":/launcher/icons/pointer.png")), 2, 2);
-    m_chooseImage =
-        new ClickableImage(QStringLiteral(":/launcher/icons/choose.png"), pointer, this);
+    m_chooseImage = new PictureButton(QStringLiteral(":/launcher/icons/choose.png"),
+                                      m_chooseLabel->text(), pointer, this);
     m_chooseImage->setObjectName(QStringLiteral("Image1"));
     m_chooseImage->setToolTip(QStringLiteral("Сменить файл (Ctrl+O)"));
     m_chooseImage->setGeometry(TwipsRect(120, 120, 540, 540, *this));
-    connect(m_chooseImage, &ClickableImage::clicked, this, &Intro::chooseFile);
+    connect(m_chooseImage, &PictureButton::clicked, this, &Intro::chooseFile);
 
-    m_startImage = new ClickableImage(QStringLiteral(":/launcher/icons/start.png"), pointer, this);
+    m_startImage = new PictureButton(QStringLiteral(":/launcher/icons/start.png"),
+                                     m_startLabel->text(), pointer, this);
     m_startImage->setObjectName(QStringLiteral("Image2"));
     m_startImage->setToolTip(QStringLiteral("Запуск (Enter)"));
     m_startImage->setGeometry(TwipsRect(120, 720, 540, 540, *this));
-    connect(m_startImage, &ClickableImage::clicked, this, &Intro::startGame);
+    connect(m_startImage, &PictureButton::clicked, this, &Intro::startGame);
+    // Tab goes down the window: choose, start, forget.
+    setTabOrder(m_chooseImage, m_startImage);
+    setTabOrder(m_startImage, m_clear);
 
     m_emblem = new QLabel(this);
     m_emblem->setObjectName(QStringLiteral("Image3"));
     m_emblem->setPixmap(QPixmap(QStringLiteral(":/launcher/icons/emblem.png")));
     m_emblem->setScaledContents(true);
     m_emblem->setGeometry(TwipsRect(4440, 360, 1425, 1440, *this));
-    // The title is written across the picture, which leaves it a quiet band.
+    // The title is written across the picture.
     m_title->raise();
 }
 
@@ -105,20 +110,22 @@ void Intro::layoutControls() {
     CenterOnScreen(*this);
 }
 
-void Intro::createActions() {
-    auto *choose = new QAction(this);
-    choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(choose, &QAction::triggered, this, &Intro::chooseFile);
-    addAction(choose);
-
-    auto *start = new QAction(this);
-    start->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(start, &QAction::triggered, this, &Intro::startGame);
-    addAction(start);
-}
-
 void Intro::connectControls() {
     connect(m_clear, &QPushButton::clicked, this, &Intro::clearChoice);
+}
+
+// The launcher's keys work on every desktop, with or without a window manager to make the
+// window active, since they reach the window itself: whatever control has the focus passes on
+// what it does not use.
+void Intro::keyPressEvent(QKeyEvent *event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        modifiers == Qt::NoModifier)
+        startGame();
+    else if (event->key() == Qt::Key_O && modifiers == Qt::ControlModifier)
+        chooseFile();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 // The remembered choice shows on one line with its caption.
@@ -127,15 +134,14 @@ void Intro::readRecord() {
     if (!m_record.Read(remembered))
         reportRecordTrouble(
             QStringLiteral("Не удалось прочитать, какой файл был выбран прошлый раз."));
-    const QString file = ToQString(remembered);
-    choose(file, kFileNameCaption + file);
+    choose(ToQString(remembered), kFileNameCaption);
 }
 
 void Intro::chooseFile() {
     const QString file = m_dialog.ChooseStory(this);
     if (file.isEmpty())
         return;
-    choose(file, kFileNameCaption + QStringLiteral("\n ") + file);
+    choose(file, kFileNameCaption + QStringLiteral("\n "));
     remember();
 }
 
@@ -152,28 +158,28 @@ void Intro::startGame() {
     }
     if (m_game)
         return;
-    hide();
+    // The story is read before its window shows: one that cannot be read is told about with no
+    // empty game window behind the box, and the launcher stays for choosing another.
     m_game = std::make_unique<MainForm>(m_presenter);
-    m_game->show();
-    // A story that cannot be read leaves nothing to play: the player may choose another. The
-    // launcher shows first, so the program never stands without a window.
     if (!m_game->LoadFile(m_chosenFile)) {
-        show();
         m_game.reset();
+        show();
+        return;
     }
+    hide();
+    m_game->show();
 }
 
 void Intro::startStory(const QString &filename) {
     const QString file = QFileInfo(filename).absoluteFilePath();
-    choose(file, kFileNameCaption + QStringLiteral("\n ") + file);
+    choose(file, kFileNameCaption + QStringLiteral("\n "));
     remember();
     startGame();
 }
 
 void Intro::choose(const QString &file, const QString &caption) {
     m_chosenFile = file;
-    m_fileName->setText(caption);
-    m_fileName->setToolTip(file);
+    m_fileName->setChoice(caption, file);
 }
 
 void Intro::remember() {

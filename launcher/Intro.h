@@ -5,9 +5,11 @@
 #include <memory>
 
 class ChoiceRecord;
-class ClickableImage;
+class FileNameLabel;
 class MainForm;
 class MessagePresenter;
+class OutlinedLabel;
+class PictureButton;
 class QLabel;
 class QPushButton;
 class StoryFileDialog;
@@ -34,11 +36,13 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
     void createPictures();
     void layoutControls();
-    void createActions();
     void connectControls();
     void readRecord();
 
@@ -50,13 +54,13 @@ private:
     StoryFileDialog &m_dialog;
     MessagePresenter &m_presenter;
 
-    ClickableImage *m_chooseImage = nullptr;
-    ClickableImage *m_startImage = nullptr;
+    PictureButton *m_chooseImage = nullptr;
+    PictureButton *m_startImage = nullptr;
     QLabel *m_emblem = nullptr;
     QLabel *m_chooseLabel = nullptr;
     QLabel *m_startLabel = nullptr;
-    QLabel *m_fileName = nullptr;
-    QLabel *m_title = nullptr;
+    FileNameLabel *m_fileName = nullptr;
+    OutlinedLabel *m_title = nullptr;
     QLabel *m_version = nullptr;
     QPushButton *m_clear = nullptr;
 

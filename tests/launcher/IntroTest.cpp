@@ -1,24 +1,30 @@
-// The launcher driven by its pictures and button: choosing through the file dialog, which the
-// test answers, forgetting, starting, and the record that carries the choice to the next run.
+// The launcher as the player drives it: each row is a line of actions (clicks on its pictures and
+// button, keys, a launch of the program, a full disk), then what the player sees and what the
+// record keeps for the next run.
 
 #include "launcher/Intro.h"
-#include "engine/Story.h"
+#include "engine/Windows1251.h"
 #include "launcher/ChoiceRecord.h"
 #include "launcher/StoryFileDialog.h"
 #include "ui/MainForm.h"
+#include "ui/QtText.h"
 #include "ui/WindowTestSupport.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
 
 namespace {
 
-// Gives the answers the test has lined up, as a player would in the file dialog; an empty
-// answer is a cancelled dialog.
+// Gives the answers the test has lined up, as a player would in the file dialog; no answer is
+// a cancelled dialog.
 class ScriptedDialog : public StoryFileDialog {
 public:
     QString ChooseStory(QWidget *) override {
@@ -29,9 +35,24 @@ public:
     int opened = 0;
 };
 
+// While it lasts, no file grows past one byte, as if the disk had just filled up.
+class FullDisk {
+public:
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{1, m_before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before{};
+};
+
 QByteArray contents(const QString &path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 } // namespace
@@ -41,190 +62,202 @@ class IntroTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-
-    void launcherHasItsControls();
-    void firstRunHasNoChoiceAndAsksForOne();
-    void chooseRemembersAndCancelKeeps();
-    void choiceCarriesOverToTheNextLaunch();
-    void clearCarriesOverToTheNextLaunch();
-    void startOpensTheGameWindow();
-    void storyThatCannotBeReadBringsTheLauncherBack();
-    void startingANamedStoryRemembersIt();
-    void unreadableRecordIsToldOnce();
-    void unwritableRecordIsToldOnce();
+    void playerActions_data();
+    void playerActions();
+    void picturesAreButtonsNamedByTheirCaptions();
+    void aLongPathLosesItsMiddleNotItsEnds();
     void fileDialogListsStoriesInTheProgramFolder();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show && qobject_cast<MainForm *>(watched))
+            ++m_gameWindowsShown;
+        return false;
+    }
+
 private:
-    std::unique_ptr<Intro> launch();
-    void click(Intro &intro, const char *control);
-    QString fileCaption(const Intro &intro) { return control<QLabel>(intro, "fs")->text(); }
-    void expectAskedForAFile();
+    std::unique_ptr<Intro> launch(ChoiceRecord &record);
+    // The row's text with S standing for the story and M for a story that is not there.
+    QString expand(QString text) const {
+        return text.replace(u'S', m_story).replace(u'M', m_missing);
+    }
 
     StoryFolder m_folder;
     QString m_story;
-    std::unique_ptr<ChoiceRecord> m_record;
+    QString m_missing;
     ScriptedDialog m_dialog;
     RecordingPresenter m_presenter;
+    int m_gameWindowsShown = 0;
 };
 
 void IntroTest::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     m_story = m_folder.write(u"маяк.teg"_qs, {u"pn Ночь над морем."_qs, u"wait"_qs});
+    m_missing = m_folder.path(u"пропавший.teg"_qs);
+    qApp->installEventFilter(this);
 }
 
-void IntroTest::init() {
-    QFile::remove(m_folder.path(u"special1.tmp"_qs));
-    m_record = std::make_unique<ChoiceRecord>(m_folder.path(u"special1.tmp"_qs));
-    m_dialog = ScriptedDialog();
-    m_presenter = RecordingPresenter();
-}
-
-std::unique_ptr<Intro> IntroTest::launch() {
-    auto intro = std::make_unique<Intro>(*m_record, m_dialog, m_presenter);
+std::unique_ptr<Intro> IntroTest::launch(ChoiceRecord &record) {
+    auto intro = std::make_unique<Intro>(record, m_dialog, m_presenter);
     intro->show();
-    if (!QTest::qWaitForWindowExposed(intro.get()))
-        qWarning("the launcher did not show");
+    if (!QTest::qWaitForWindowActive(intro.get()))
+        qWarning("the launcher did not become active");
     return intro;
 }
 
-void IntroTest::click(Intro &intro, const char *name) {
-    QTest::mouseClick(control<QWidget>(intro, name), Qt::LeftButton);
+void IntroTest::playerActions_data() {
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("caption"); // of the file name, as a screen reader has it
+    QTest::addColumn<QString>("record");  // the record's text; "" for an empty file
+    QTest::addColumn<QString>("boxes");   // their titles
+    QTest::addColumn<int>("dialogs");     // file dialogs opened
+    QTest::addColumn<bool>("playing");
+
+    const QString chosen = u"Имя файла:\n S"_qs;
+    QTest::newRow("first run asks for a file")
+        << "launch start" << u"Имя файла:"_qs << "" << u"Запуск..."_qs << 0 << false;
+    QTest::newRow("a choice is kept, a cancelled dialog changes nothing")
+        << "launch choose cancel" << chosen << "\"S\"\r\n"
+        << "" << 2 << false;
+    QTest::newRow("the choice comes back at the next run and Enter starts it")
+        << "launch choose launch enter" << u"Имя файла:S"_qs << "\"S\"\r\n"
+        << "" << 1 << true;
+    QTest::newRow("a forgotten choice stays forgotten")
+        << "launch choose clear launch start" << u"Имя файла:"_qs << "\"\"\r\n"
+        << u"Запуск..."_qs << 1 << false;
+    QTest::newRow("a story that cannot be read brings the launcher back, no game window")
+        << "launch choose-missing start" << u"Имя файла:\n M"_qs << "\"M\"\r\n"
+        << u"Ошибка!"_qs << 1 << false;
+    QTest::newRow("a story named at the start plays at once and is remembered")
+        << "named" << chosen << "\"S\"\r\n"
+        << "" << 0 << true;
+    QTest::newRow("a named story that cannot be read leaves the launcher to choose another")
+        << "named-missing choose start" << chosen << "\"S\"\r\n"
+        << u"Ошибка!"_qs << 1 << true;
+    QTest::newRow("a full disk keeps the old record and says why, once")
+        << "launch choose full-disk clear choose-missing" << u"Имя файла:\n M"_qs << "\"S\"\r\n"
+        << u"Внимание!"_qs << 2 << false;
+    QTest::newRow("a path the record cannot hold is played, not remembered")
+        << "launch choose-quote start" << u"Имя файла:\n /a\"b.teg"_qs << ""
+        << u"Внимание!,Ошибка!"_qs << 1 << false;
+    QTest::newRow("a record that cannot be read is told once")
+        << "folder-record launch choose" << chosen << "(unreadable)" << u"Внимание!"_qs << 1
+        << false;
+    QTest::newRow("Tab reaches the pictures: Enter on the first chooses")
+        << "launch tab enter" << u"Имя файла:"_qs << ""
+        << "" << 1 << false;
+    QTest::newRow("Space on the second starts")
+        << "launch choose tab tab space" << chosen << "\"S\"\r\n"
+        << "" << 1 << true;
 }
 
-void IntroTest::expectAskedForAFile() {
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].title, u"Запуск..."_qs);
-    QCOMPARE(m_presenter.messages[0].text, u"Сначала нужно выбрать файл!"_qs);
-    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
-}
+void IntroTest::playerActions() {
+    QFETCH(QString, actions);
+    QFETCH(QString, caption);
+    QFETCH(QString, record);
+    QFETCH(QString, boxes);
+    QFETCH(int, dialogs);
+    QFETCH(bool, playing);
 
-void IntroTest::launcherHasItsControls() {
-    const auto intro = launch();
-    QCOMPARE(intro->windowTitle(), u"Начнем"_qs);
-    QCOMPARE(control<QLabel>(*intro, "FileCh")->text(), u"Сменить файл"_qs);
-    QCOMPARE(control<QLabel>(*intro, "Options")->text(), u"Запуск"_qs);
-    QCOMPARE(control<QLabel>(*intro, "TN")->text(), u"DORVANEL"_qs);
-    auto *clear = control<QPushButton>(*intro, "Clear");
-    QCOMPARE(clear->text(), u"Очистить"_qs);
-    QVERIFY(clear->hasFocus());
-}
+    QString recordPath = m_folder.path(u"special1.tmp"_qs);
+    QFile::remove(recordPath);
+    std::optional<ChoiceRecord> choiceRecord;
+    choiceRecord.emplace(QFile::encodeName(recordPath).toStdString());
+    m_dialog = ScriptedDialog();
+    m_presenter = RecordingPresenter();
+    m_gameWindowsShown = 0;
+    std::unique_ptr<Intro> intro;
+    std::optional<FullDisk> fullDisk;
 
-void IntroTest::firstRunHasNoChoiceAndAsksForOne() {
-    const auto intro = launch();
-    QCOMPARE(fileCaption(*intro), u"Имя файла:"_qs);
-    QCOMPARE(contents(m_record->path()), QByteArray());
-    click(*intro, "Image2");
-    expectAskedForAFile();
-    QVERIFY(intro->isVisible());
-    QVERIFY(!intro->game());
-}
-
-void IntroTest::chooseRemembersAndCancelKeeps() {
-    const auto intro = launch();
-    m_dialog.answers = {m_story, QString()};
-    for (int click = 1; click <= 2; ++click) {
-        this->click(*intro, "Image1");
-        QCOMPARE(intro->ChosenFile(), m_story);
-        QCOMPARE(fileCaption(*intro), u"Имя файла:\n "_qs + m_story);
-        QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
+    const auto click = [&](const char *name) {
+        QTest::mouseClick(control<QWidget>(*intro, name), Qt::LeftButton);
+    };
+    const auto choose = [&](const QString &answer) {
+        m_dialog.answers = {answer};
+        click("Image1");
+    };
+    const auto named = [&](const QString &story) {
+        intro = std::make_unique<Intro>(*choiceRecord, m_dialog, m_presenter);
+        intro->startStory(story);
+    };
+    const auto key = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const QHash<QString, std::function<void()>> steps = {
+        {u"launch"_qs, [&] { intro = launch(*choiceRecord); }},
+        {u"named"_qs, [&] { named(m_story); }},
+        {u"named-missing"_qs, [&] { named(m_missing); }},
+        {u"choose"_qs, [&] { choose(m_story); }},
+        {u"choose-missing"_qs, [&] { choose(m_missing); }},
+        {u"choose-quote"_qs, [&] { choose(u"/a\"b.teg"_qs); }},
+        {u"cancel"_qs, [&] { choose(QString()); }},
+        {u"clear"_qs, [&] { click("Clear"); }},
+        {u"start"_qs, [&] { click("Image2"); }},
+        {u"tab"_qs, [&] { key(Qt::Key_Tab); }},
+        {u"enter"_qs, [&] { key(Qt::Key_Return); }},
+        {u"space"_qs, [&] { key(Qt::Key_Space); }},
+        {u"full-disk"_qs, [&] { fullDisk.emplace(); }},
+        {u"folder-record"_qs,
+         [&] {
+             recordPath = m_folder.path(u"folder"_qs);
+             QDir().mkpath(recordPath);
+             choiceRecord.emplace(QFile::encodeName(recordPath).toStdString());
+         }},
+    };
+    for (const QString &action : actions.split(u' ')) {
+        QVERIFY2(steps.contains(action), qPrintable(action));
+        steps[action]();
     }
-    QCOMPARE(m_dialog.opened, 2);
-}
+    fullDisk.reset();
 
-void IntroTest::choiceCarriesOverToTheNextLaunch() {
-    {
-        const auto first = launch();
-        m_dialog.answers = {m_story};
-        click(*first, "Image1");
+    QCOMPARE(control<QLabel>(*intro, "fs")->accessibleName(), expand(caption));
+    QCOMPARE(contents(recordPath),
+             QByteArray::fromStdString(EncodeWindows1251(FromQString(expand(record)))));
+    QStringList titles;
+    for (const AuthorMessage &box : m_presenter.messages) {
+        titles << ToQString(box.title);
+        // A box about the record ends with the reason.
+        if (box.title == u"Внимание!")
+            QVERIFY(ToQString(box.text).section(u'\r', 2).size() > 1);
     }
-    const auto second = launch();
-    QCOMPARE(fileCaption(*second), u"Имя файла:"_qs + m_story);
-    QTest::keyClick(second.get(), Qt::Key_Return);
-    QCOMPARE(m_dialog.opened, 1);
-    QVERIFY(second->game());
+    QCOMPARE(titles.join(u','), boxes);
+    QCOMPARE(m_dialog.opened, dialogs);
+    QCOMPARE(bool(intro->game()), playing);
+    QCOMPARE(intro->isVisible(), !playing);
+    // A story that cannot be read never shows an empty game window before its box.
+    QCOMPARE(m_gameWindowsShown, playing ? 1 : 0);
 }
 
-void IntroTest::clearCarriesOverToTheNextLaunch() {
-    {
-        const auto first = launch();
-        m_dialog.answers = {m_story};
-        click(*first, "Image1");
-        click(*first, "Clear");
-        QCOMPARE(first->ChosenFile(), QString());
-        QCOMPARE(fileCaption(*first), u"Имя файла:"_qs);
-        QCOMPARE(contents(m_record->path()), QByteArray("\"\"\r\n"));
+void IntroTest::picturesAreButtonsNamedByTheirCaptions() {
+    ChoiceRecord record(QFile::encodeName(m_folder.path(u"buttons.tmp"_qs)).toStdString());
+    const auto intro = launch(record);
+    const std::pair<const char *, const char *> pictures[] = {{"Image1", "FileCh"},
+                                                              {"Image2", "Options"}};
+    for (const auto &[name, caption] : pictures) {
+        QAccessibleInterface *picture =
+            QAccessible::queryAccessibleInterface(control<QWidget>(*intro, name));
+        QCOMPARE(picture->role(), QAccessible::Button);
+        QVERIFY(picture->state().focusable);
+        QCOMPARE(picture->text(QAccessible::Name), control<QLabel>(*intro, caption)->text());
     }
-    const auto second = launch();
-    QCOMPARE(fileCaption(*second), u"Имя файла:"_qs);
-    click(*second, "Image2");
-    expectAskedForAFile();
 }
 
-void IntroTest::startOpensTheGameWindow() {
-    const auto intro = launch();
-    m_dialog.answers = {m_story};
-    click(*intro, "Image1");
-    click(*intro, "Image2");
-    QVERIFY(!intro->isVisible());
-    MainForm *game = intro->game();
-    QVERIFY(game && game->isVisible());
-    QCOMPARE(game->story().world().LookWord, u"осм"_qs);
-    QCOMPARE(control<QPlainTextEdit>(*game, "Output")->toPlainText(), u"Ночь над морем.\n"_qs);
-}
-
-void IntroTest::storyThatCannotBeReadBringsTheLauncherBack() {
-    const auto intro = launch();
-    m_dialog.answers = {m_folder.path(u"пропавший.teg"_qs)};
-    click(*intro, "Image1");
-    click(*intro, "Image2");
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].title, u"Ошибка!"_qs);
-    QVERIFY(!intro->game());
-    QVERIFY(intro->isVisible());
-}
-
-void IntroTest::startingANamedStoryRemembersIt() {
-    Intro intro(*m_record, m_dialog, m_presenter);
-    intro.startStory(m_story);
-    QVERIFY(intro.game());
-    QVERIFY(!intro.isVisible());
-    QCOMPARE(contents(m_record->path()), ChoiceRecord::Format(m_story));
-
-    // One that cannot be read leaves the launcher, whole, for choosing another.
-    Intro second(*m_record, m_dialog, m_presenter);
-    second.startStory(m_folder.path(u"пропавший.teg"_qs));
-    QVERIFY(second.isVisible());
-    QVERIFY(!control<QLabel>(second, "Image3")->pixmap().isNull());
-    m_dialog.answers = {m_story};
-    click(second, "Image1");
-    click(second, "Image2");
-    QVERIFY(second.game());
-}
-
-void IntroTest::unreadableRecordIsToldOnce() {
-    ChoiceRecord folderRecord(m_folder.path(u"."_qs));
-    Intro intro(folderRecord, m_dialog, m_presenter);
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(intro.ChosenFile(), QString());
-    intro.show();
-    m_dialog.answers = {m_story};
-    click(intro, "Image1");
-    QCOMPARE(intro.ChosenFile(), m_story);
-    QCOMPARE(m_presenter.messages.size(), 1);
-}
-
-// A path the record cannot give back is played all the same, and not remembered.
-void IntroTest::unwritableRecordIsToldOnce() {
-    const auto intro = launch();
-    m_dialog.answers = {u"/a\"b.teg"_qs, u"/故事.teg"_qs};
-    click(*intro, "Image1");
-    QCOMPARE(intro->ChosenFile(), u"/a\"b.teg"_qs);
-    click(*intro, "Image1");
-    QCOMPARE(intro->ChosenFile(), u"/故事.teg"_qs);
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_presenter.messages[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(contents(m_record->path()), QByteArray());
+void IntroTest::aLongPathLosesItsMiddleNotItsEnds() {
+    ChoiceRecord record(QFile::encodeName(m_folder.path(u"long.tmp"_qs)).toStdString());
+    const auto intro = launch(record);
+    const QString path = u"/начало"_qs + u"/папка"_qs.repeated(40) + u"/конец.teg"_qs;
+    m_dialog.answers = {path};
+    QTest::mouseClick(control<QWidget>(*intro, "Image1"), Qt::LeftButton);
+    const auto *label = control<QLabel>(*intro, "fs");
+    QCOMPARE(label->toolTip(), path);
+    const QStringList lines = label->text().split(u'\n');
+    const QString shown = lines.join(QString());
+    QVERIFY2(shown.startsWith(u"Имя файла: /начало"_qs) && shown.endsWith(u"/конец.teg"_qs) &&
+                 shown.contains(u'…'),
+             qPrintable(shown));
+    // Every line fits the label, whose last line is not cut at the bottom.
+    const QFontMetrics metrics(label->font());
+    QVERIFY((lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height());
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
 }
 
 void IntroTest::fileDialogListsStoriesInTheProgramFolder() {
