@@ -21,7 +21,6 @@ std::string Autosave::PathFor(const std::string &folder, const std::string &stor
 }
 
 Autosave::Resumption Autosave::Resume(Game &game, const ReplayProgress &progress) {
-    m_game = &game;
     game.SetRecord(this);
     std::string text, error;
     if (!std::filesystem::exists(m_path)) {
@@ -70,11 +69,11 @@ void Autosave::Added(std::string_view event) {
         failed(error);
 }
 
-void Autosave::Replaced() {
+void Autosave::Replaced(const Game &game) {
     std::string error;
     std::error_code ignored; // a folder that cannot be made fails the write, which says why
     std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
-    if (WriteFileAtomically(m_path, m_game->SaveText(), error))
+    if (WriteFileAtomically(m_path, game.SaveText(), error))
         m_failing = false;
     else
         failed(error);

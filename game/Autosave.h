@@ -29,7 +29,7 @@ public:
     Resumption Resume(Game &game, const ReplayProgress &progress = {});
 
     void Added(std::string_view event) override;
-    void Replaced() override;
+    void Replaced(const Game &game) override;
 
     // Why the game could not be kept, the first time it could not; then empty until the next
     // failure after a success.
@@ -41,7 +41,6 @@ private:
     void failed(const std::string &error);
 
     std::string m_path;
-    Game *m_game = nullptr;
     std::u16string m_error;
     bool m_failing = false;
 };

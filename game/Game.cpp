@@ -91,7 +91,7 @@ void Game::Begin() {
     m_relay.Forget();
     startStory();
     if (m_record)
-        m_record->Replaced();
+        m_record->Replaced(*this);
 }
 
 void Game::startStory() {
@@ -192,7 +192,7 @@ ReplayResult Game::Restore(std::string_view saveText, const ReplayProgress &prog
         return cancelled();
     adopt(*replayed, journal);
     if (m_record)
-        m_record->Replaced();
+        m_record->Replaced(*this);
     result.done = true;
     result.storyChanged = header.storyDigest != m_script->digest;
     result.firstDifference = replayed->firstDifference;
@@ -219,7 +219,7 @@ ReplayResult Game::Reload(const ReplayProgress &progress) {
     journal.SetPosition(replayed->answers.size());
     adopt(*replayed, journal);
     if (m_record)
-        m_record->Replaced();
+        m_record->Replaced(*this);
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class Game;
 class Story;
 
 // Keeps a game as it is played, for instance in a file that survives a crash.
@@ -18,8 +19,8 @@ public:
     virtual ~GameRecord() = default;
     // One more event, in the form of a save's line.
     virtual void Added(std::string_view event) = 0;
-    // The whole game changed (a restore, a reload): keep it anew.
-    virtual void Replaced() = 0;
+    // The whole game changed (a new game, a restore, a reload): keep it anew.
+    virtual void Replaced(const Game &game) = 0;
 };
 
 // Called while turns are played again: how many of how many are done. False cancels.

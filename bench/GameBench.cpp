@@ -1,0 +1,70 @@
+// A long game kept and rebuilt: restoring a game of 10,000 turns in the largest world, taking
+// one of its turns back, and a turn played while the autosave keeps it. Every turn runs a
+// function body that sets a variable and describes the room again. The window keeps the
+// history of the game, so these games keep it too.
+
+#include "BenchStories.h"
+#include "MemoryConsole.h"
+#include "game/Autosave.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+constexpr int kTurns = 10'000;
+
+struct LongGame {
+    MemoryConsole host;
+    Game game{host, host};
+
+    explicit LongGame(int turns) {
+        game.KeepHistory(true);
+        game.LoadBytes(LargestWorld(), u"largest.teg");
+        game.Begin();
+        const std::u16string line = LargestWorldTurn();
+        for (int i = 0; i < turns; ++i)
+            game.Turn(line);
+    }
+};
+
+void BM_RestoreLongGame(benchmark::State &state) {
+    const std::string save = LongGame(kTurns).game.SaveText();
+    LongGame restored(0);
+    for (auto _ : state)
+        if (!restored.game.Restore(save).done)
+            state.SkipWithError("the game was not restored");
+    if (restored.game.journal().Position() != kTurns)
+        state.SkipWithError("the restored game does not stand at its last turn");
+}
+BENCHMARK(BM_RestoreLongGame)->Unit(benchmark::kMillisecond);
+
+void BM_UndoInLongGame(benchmark::State &state) {
+    LongGame played(kTurns);
+    for (auto _ : state) {
+        if (!played.game.Undo().done)
+            state.SkipWithError("the turn was not taken back");
+        state.PauseTiming();
+        played.game.Redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoInLongGame)->Unit(benchmark::kMillisecond);
+
+void BM_TurnKeptByAutosave(benchmark::State &state) {
+    const std::string path = std::filesystem::temp_directory_path() / "zuft-bench.zsave";
+    std::filesystem::remove(path);
+    LongGame played(0);
+    Autosave autosave(path);
+    played.game.SetRecord(&autosave);
+    played.game.Begin();
+    const std::u16string line = LargestWorldTurn();
+    for (auto _ : state)
+        played.game.Turn(line);
+    if (!autosave.TakeError().empty())
+        state.SkipWithError("the autosave could not keep the game");
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_TurnKeptByAutosave)->Unit(benchmark::kMicrosecond);
+
+} // namespace
