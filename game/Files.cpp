@@ -29,6 +29,14 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string sizeText(std::size_t bytes) {
+    if (bytes >= (1 << 20) && bytes % (1 << 20) == 0)
+        return std::to_string(bytes >> 20) + " МиБ";
+    if (bytes >= (1 << 10) && bytes % (1 << 10) == 0)
+        return std::to_string(bytes >> 10) + " КиБ";
+    return std::to_string(bytes) + " байт";
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string &given, std::string_view bytes, std::string &error) {
@@ -93,7 +101,7 @@ bool ReadFileAtMost(const std::string &path, std::size_t limit, std::string &byt
         else if (got == 0)
             break;
         else if (bytes.size() + std::size_t(got) > limit)
-            error = "файл больше " + std::to_string(limit >> 20) + " МиБ", sound = false;
+            error = "файл больше " + sizeText(limit), sound = false;
         else
             bytes.append(chunk, std::size_t(got));
     }
