@@ -39,36 +39,49 @@ TEST(Loading, TheLongestStoryRunsWholeAndOneLineMoreIsRefused) {
     EXPECT_EQ(h.story.LineCount(), kMaxLineCount);
     EXPECT_TRUE(h.shown().ends_with("строка 32767\n"));
     EXPECT_TRUE(h.host.boxes.empty());
-    StoryFileError error;
-    EXPECT_FALSE(DecodeScript(std::string(kMaxLineCount, '\r'), StoryEncoding::Detect, error));
-    EXPECT_EQ(error.what, u"В файле истории слишком много строк.");
+    StoryHarness over;
+    EXPECT_FALSE(over.story.LoadBytes(std::string(kMaxLineCount, '\r')));
+    EXPECT_EQ(over.takeErrors(),
+              std::vector<std::string>{"В файле истории слишком много строк. … "
+                                       "Строк: 32768, допустимо не более 32767."});
 }
 
 // No file the player may name can stall the program, exhaust its memory or be created by it.
 TEST(Loading, WhatIsNoStoryFileIsRefusedWithoutReadingIt) {
     char folderName[] = "/tmp/zuft-loading-XXXXXX";
     const std::filesystem::path folder = mkdtemp(folderName);
-    const std::string missing = folder / "нет.teg", pipe = folder / "pipe.teg";
-    const std::string huge = folder / "huge.teg";
+    const std::string story = folder / "маяк.teg", missing = folder / "нет.teg";
+    const std::string pipe = folder / "pipe.teg", huge = folder / "huge.teg";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const int fd = creat(huge.c_str(), 0600);
+    int fd = creat(huge.c_str(), 0600);
     ASSERT_EQ(ftruncate(fd, kMaxStoryBytes + 1), 0); // sparse: costs no disk
+    close(fd);
+    fd = creat(story.c_str(), 0600);
+    ASSERT_EQ(write(fd, "pn \xCD\xEE\xF7\xFC\r\nwait", 13), 13);
     close(fd);
     const struct {
         std::string path;
-        std::u16string what;
+        std::string refusal; // the box's first line, none for a story
     } rows[] = {
-        {missing, u"Файл истории не найден."},
-        {folder, u"Файл истории не удалось прочитать."},
-        {pipe, u"Файл истории не удалось прочитать."},
-        {"/dev/zero", u"Файл истории не удалось прочитать."},
-        {huge, u"Файл истории слишком велик."},
-        {"/proc/self/pagemap", u"Файл истории слишком велик."}, // says it is empty, reads on
+        {story, ""},
+        {missing, "Файл истории не найден."},
+        {story + "/", "Файл истории не удалось прочитать."},
+        {folder, "Файл истории не удалось прочитать."},
+        {pipe, "Файл истории не удалось прочитать."},
+        {"/dev/zero", "Файл истории не удалось прочитать."},
+        {"/proc/self/mem", "Файл истории не удалось прочитать."}, // a read fails
+        {huge, "Файл истории слишком велик."},
+        {"/proc/self/pagemap", "Файл истории слишком велик."}, // says it is empty, reads on
     };
     for (const auto &row : rows) {
-        StoryFileError error;
-        EXPECT_FALSE(ReadScript(row.path, StoryEncoding::Detect, error)) << row.path;
-        EXPECT_EQ(error.what, row.what) << row.path;
+        StoryHarness h;
+        EXPECT_EQ(h.story.LoadFile(row.path), row.refusal.empty()) << row.path;
+        EXPECT_EQ(h.shown(), row.refusal.empty() ? "Ночь\n" : "") << row.path;
+        ASSERT_EQ(h.host.boxes.size(), row.refusal.empty() ? 0u : 1u) << row.path;
+        if (!row.refusal.empty()) {
+            EXPECT_TRUE(
+                ToUtf8(h.host.boxes[0].text).starts_with(row.refusal + "\rФайл:" + row.path));
+        }
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
     std::filesystem::remove_all(folder);

@@ -24,6 +24,7 @@ TEST(Text, EveryInvalidUtf8ByteBecomesOneReplacementCharacter) {
 TEST(Text, ALoneSurrogateIsWrittenAsAQuestionMark) {
     EXPECT_EQ(ToUtf8(u"\U0001F600 Ёж ߿"), "\xF0\x9F\x98\x80 Ёж \xDF\xBF");
     EXPECT_EQ(ToUtf8(u"a\xD83D"), "a?");
+    EXPECT_EQ(ToUtf8(u"\xD83Dx"), "?x");
     EXPECT_EQ(ToUtf8(u"\xDE00 b"), "? b");
 }
 
@@ -33,7 +34,7 @@ TEST(Text, LowerCasingOfEveryLetterOfTheCodePage) {
               u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя abcz");
     EXPECT_EQ(LowerCase(u"ЂЃЉЊЌЋЏЎЈҐЄЇІЅ абв №«»€1"), u"ђѓљњќћџўјґєїіѕ абв №«»€1");
     EXPECT_EQ(LowerCase(u"İ"), u"i");
-    EXPECT_EQ(LowerCase(u"\U00010400\xD801Я"), u"\U00010428\xD801я");
+    EXPECT_EQ(LowerCase(u"\U00010400\xD801Я\xD801"), u"\U00010428\xD801я\xD801");
     EXPECT_EQ(UpperCase(u"ёж"), u"ЁЖ");
 }
 
@@ -53,5 +54,6 @@ TEST(Text, EveryByteIsOneCharacterOfTheCodePage) {
     EXPECT_EQ(EncodeWindows1251(text, &lossless), bytes);
     EXPECT_TRUE(lossless);
     EXPECT_EQ(EncodeWindows1251(u"故事", &lossless), "??");
+    EXPECT_EQ(EncodeWindows1251(u"ё"), "\xB8");
     EXPECT_FALSE(lossless);
 }
