@@ -15,7 +15,7 @@ void WidgetConsole::AddText(std::u16string_view text) {
     if (text.empty())
         return;
     m_pending += ToQString(text);
-    m_caret = Caret::AtStart;
+    m_caretToStart = true;
     if (m_pending.size() > 2 * kMaxShown)
         keepOnlyTheEnd(kMaxShown);
 }
@@ -40,11 +40,12 @@ void WidgetConsole::ClearText() {
     m_pending.clear();
     m_clearBox = true;
     m_cut = false;
-    m_caret = Caret::AtStart;
+    m_caretToStart = true;
 }
 
+// The end of a turn: what it printed shows from its start (see the class comment); a blank line,
+// which printed nothing, leaves the view where the player scrolled it.
 void WidgetConsole::ShowEnd() {
-    m_caret = Caret::AtEnd;
     Flush();
 }
 
@@ -62,8 +63,7 @@ void WidgetConsole::Flush() {
     }
     if (m_clearBox) {
         m_output.clear();
-        m_boxEndsWithCr = false;
-        m_linesInParagraph = 0;
+        m_lines.restart();
         m_boxCharacters = 0;
         m_clearBox = false;
     }
@@ -81,38 +81,15 @@ void WidgetConsole::Flush() {
 void WidgetConsole::appendToBox(const QString &text) {
     QString lines;
     lines.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n') {
-            lines += c;
-            continue;
-        }
-        if (c == u'\n' && i == 0 && m_boxEndsWithCr)
-            continue;
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        if (++m_linesInParagraph == kLinesPerParagraph) {
-            m_linesInParagraph = 0;
-            lines += QChar::ParagraphSeparator;
-        } else {
-            lines += QChar::LineSeparator;
-        }
-    }
-    m_boxEndsWithCr = text.endsWith(u'\r');
+    m_lines.add(text, lines);
     QTextCursor end(m_output.document());
     end.movePosition(QTextCursor::End);
     end.insertText(lines);
 }
 
 void WidgetConsole::placeCaret() {
-    if (m_caret == Caret::Kept)
+    if (!std::exchange(m_caretToStart, false))
         return;
-    QTextCursor caret(m_output.document());
-    caret.movePosition(m_caret == Caret::AtEnd ? QTextCursor::End : QTextCursor::Start);
-    m_output.setTextCursor(caret);
-    m_output.ensureCursorVisible();
-    // The last line stands at the foot of the box, not half hidden under it.
-    if (m_caret == Caret::AtEnd)
-        m_output.verticalScrollBar()->setValue(m_output.verticalScrollBar()->maximum());
-    m_caret = Caret::Kept;
+    m_output.setTextCursor(QTextCursor(m_output.document()));
+    m_output.verticalScrollBar()->setValue(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoxLines.h"
 #include "engine/Console.h"
 
 #include <QString>
@@ -13,9 +14,10 @@ class QPlainTextEdit;
 // again for every piece would keep the player waiting. The box then shows exactly the text the
 // story printed, each CR LF (or a CR or LF alone) starting a new line.
 //
-// Where the view stands follows the story too: printing puts the caret at the start of the
-// text, so an opening shows from its first line; a turn ends with the caret at the end, so the
-// player sees its last line.
+// Where the view stands: printing puts the caret at the start of the text, and so does the end of
+// a turn, so that an opening and a turn each show from their first line: a turn longer than the
+// console opens where the player starts reading (PgDn reads on), and a turn that fits shows
+// whole, its end in view.
 class WidgetConsole : public Console {
 public:
     WidgetConsole(QPlainTextEdit &output, QLineEdit &input);
@@ -31,12 +33,6 @@ public:
     void Flush();
 
 private:
-    enum class Caret {
-        Kept,
-        AtStart,
-        AtEnd
-    };
-
     void appendToBox(const QString &text);
     void placeCaret();
     void keepOnlyTheEnd(qsizetype characters);
@@ -45,15 +41,8 @@ private:
     QLineEdit &m_input;
     QString m_pending;
     bool m_clearBox = false;
-    // The box's text ends with a CR: an LF that opens the next piece belongs to the same break.
-    bool m_boxEndsWithCr = false;
-    // The box keeps its lines in paragraphs of 64, the lines of one paragraph split by line
-    // separators: adding a paragraph costs more the more there are, adding a line to one does
-    // not, so a turn of 100,000 lines is shown as fast, line for line, as one of 10,000. The
-    // player sees, selects and copies the same lines either way.
-    static constexpr int kLinesPerParagraph = 64;
-    int m_linesInParagraph = 0;
-    Caret m_caret = Caret::Kept;
+    BoxLines m_lines; // the story's line breaks as the box keeps them
+    bool m_caretToStart = false;
     // A turn may print far more than anyone could read or the box could lay out in reasonable
     // time: the box shows the last kMaxShown characters of it, under a note that says the start
     // was cut.
