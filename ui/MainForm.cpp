@@ -1,51 +1,109 @@
 #include "MainForm.h"
 
+#include "CommandLine.h"
+#include "ConsoleAccessible.h"
+#include "DebugView.h"
+#include "HelpTexts.h"
+#include "HistoryView.h"
+#include "MessagePanel.h"
 #include "MessagePresenter.h"
+#include "MessageRouter.h"
 #include "Opts.h"
 #include "QtText.h"
+#include "ReplayProgressDialog.h"
+#include "SavedGames.h"
+#include "TurnAnnouncer.h"
 #include "WidgetConsole.h"
+#include "WindowActions.h"
 #include "WindowGeometry.h"
 #include "engine/Story.h"
-#include "engine/Text.h"
+#include "game/Autosave.h"
+#include "game/Game.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QDockWidget>
 #include <QFile>
-#include <QLineEdit>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
-void setBackground(QWidget &control, QColor color) {
-    QPalette palette = control.palette();
-    palette.setColor(QPalette::Base, color);
-    // Dark desktop themes would otherwise write pale text on the pale background.
-    palette.setColor(QPalette::Text, Qt::black);
-    control.setPalette(palette);
+// Each step of «Крупнее» makes the text an eighth larger.
+constexpr double kZoomStep = 1.125;
+// In full screen the text stands in a column about this many characters wide, as in a book.
+constexpr int kReadableColumn = 80;
+
+// Every box of the game window gives the keys back to the input line once it is answered, also
+// on a desktop without a window manager, where nobody else would.
+class FocusReturningPresenter : public MessagePresenter {
+public:
+    FocusReturningPresenter(MessagePresenter &boxes, QWidget &line)
+        : m_boxes(boxes), m_line(line) {}
+
+    void Present(QWidget *parent, const AuthorMessage &message) override {
+        m_boxes.Present(parent, message);
+        giveBackFocus();
+    }
+    bool Ask(QWidget *parent, const AuthorMessage &question) override {
+        const bool yes = m_boxes.Ask(parent, question);
+        giveBackFocus();
+        return yes;
+    }
+
+private:
+    void giveBackFocus() {
+        m_line.activateWindow();
+        m_line.setFocus();
+    }
+
+    MessagePresenter &m_boxes;
+    QWidget &m_line;
+};
+
+std::string localPath(const QString &path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QStringList typedLines(const Game &game) {
+    QStringList lines;
+    for (const std::u16string &line : game.journal().TypedLines())
+        lines.append(ToQString(line));
+    return lines;
 }
 
 } // namespace
 
-MainForm::MainForm(MessagePresenter &presenter, QWidget *parent)
-    : QWidget(parent), m_presenter(presenter) {
+MainForm::MainForm(MessagePresenter &presenter, StoryEncoding encoding, QWidget *parent)
+    : QMainWindow(parent), m_presenter(presenter), m_encoding(encoding) {
     createControls();
+    createDocks();
     layoutControls();
     createActions();
+    createGame();
     connectControls();
-    createStory();
+    readSettings();
 }
 
 MainForm::~MainForm() = default;
+
+QString MainForm::DataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 void MainForm::createControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Зуфт Win v. 1.0"));
 
-    m_output = new QPlainTextEdit(this);
+    m_output = new ConsoleBox(this);
     m_output->setObjectName(QStringLiteral("Output"));
     m_output->setReadOnly(true);
     // The player may still select and copy the story's text, with the mouse or the keys.
@@ -54,101 +112,279 @@ void MainForm::createControls() {
     m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_output->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_output->setContextMenuPolicy(Qt::CustomContextMenu);
-    setBackground(*m_output, QColor(255, 255, 192));
+    m_output->setAccessibleName(QStringLiteral("Текст истории"));
+    m_output->setAccessibleDescription(
+        QStringLiteral("Что рассказывает история. Каждый ход показывает введённую команду и ответ "
+                       "на неё. Только для чтения."));
 
-    m_input = new QLineEdit(this);
+    m_input = new CommandLine(this);
     m_input->setObjectName(QStringLiteral("Input1"));
-    setBackground(*m_input, QColor(255, 192, 255));
+    m_input->setAccessibleName(QStringLiteral("Команда"));
+    m_input->setAccessibleDescription(
+        QStringLiteral("Введите команду и нажмите Enter. Стрелки вверх и вниз: прежние команды."));
+    m_input->setConsole(m_output);
+    m_input->catchTypingIn(m_output);
+    m_boxes = std::make_unique<FocusReturningPresenter>(m_presenter, *m_input);
 
-    // The player never sees this button: Enter presses it.
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("BtnOk"));
-    m_ok->setDefault(true);
-    m_ok->hide();
+    // The status line: a note on what a game action came to, under the input line, wrapped so
+    // that it is read whole in a window as narrow as the story's own. It goes with the next turn.
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setWordWrap(true);
+    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note->hide();
 
+    m_announcer = new TurnAnnouncer(this);
     m_opts = new Opts(this);
-
+    m_history = new HistoryView(*m_boxes, this);
     setTabOrder(m_output, m_input);
 }
 
+// The author's panels stand beside the console, hidden until wanted.
+void MainForm::createDocks() {
+    m_panel = new MessagePanel(this);
+    m_panelDock = addHiddenDock(QStringLiteral("Сообщения автору"), "MessagePanelDock", m_panel);
+    m_debugView = new DebugView(this);
+    m_debugDock = addHiddenDock(QStringLiteral("Состояние мира"), "DebugViewDock", m_debugView);
+}
+
+QDockWidget *MainForm::addHiddenDock(const QString &title, const char *name, QWidget *content) {
+    auto *dock = new QDockWidget(title, this);
+    dock->setObjectName(QString::fromLatin1(name));
+    dock->setWidget(content);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    return dock;
+}
+
 // The console fills the window above the input line, with the margins of the window's plan,
-// and grows with the window.
+// and grows with the window. In full screen the two keep to a column of readable width.
 void MainForm::layoutControls() {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(TwipsToPixels(120, *this), TwipsToPixels(120, *this),
+    m_column = new QWidget(this);
+    m_column->setObjectName(QStringLiteral("Column"));
+    auto *column = new QVBoxLayout(m_column);
+    column->setContentsMargins(TwipsToPixels(120, *this), TwipsToPixels(120, *this),
                                TwipsToPixels(5400 - 120 - 5175, *this),
                                TwipsToPixels(3645 - 3120 - 375, *this));
-    layout->setSpacing(TwipsToPixels(3120 - 120 - 2895, *this));
-    layout->addWidget(m_output, 1);
-    layout->addWidget(m_input);
-    resize(TwipsToPixels(5400, *this), TwipsToPixels(3645, *this));
-    CenterOnScreen(*this);
+    column->setSpacing(TwipsToPixels(3120 - 120 - 2895, *this));
+    column->addWidget(m_output, 1);
+    column->addWidget(m_input);
+    column->addWidget(m_note);
+
+    auto *centre = new QWidget(this);
+    auto *layout = new QHBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(0);
+    layout->addWidget(m_column, 1);
+    layout->addStretch(0);
+    setCentralWidget(centre);
 }
 
 void MainForm::createActions() {
-    auto *submit = new QAction(this);
-    submit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(submit, &QAction::triggered, m_ok, &QPushButton::click);
-    addAction(submit);
+    m_actions = std::make_unique<WindowActions>(*this);
+    // The console and the input line keep the size of the window's plan; the menu bar comes on
+    // top.
+    resize(TwipsToPixels(5400, *this), TwipsToPixels(3645, *this) + menuBar()->sizeHint().height());
+}
 
-    m_clearAction = new QAction(QStringLiteral("Очистить консоль"), this);
-    m_clearAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(m_clearAction, &QAction::triggered, this, &MainForm::clearConsole);
-    addAction(m_clearAction);
-
-    m_settingsAction = new QAction(QStringLiteral("Настройки..."), this);
-    m_settingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    connect(m_settingsAction, &QAction::triggered, this, &MainForm::openSettings);
-    addAction(m_settingsAction);
+void MainForm::createGame() {
+    m_console = std::make_unique<WidgetConsole>(*m_output, *m_input);
+    m_router = new MessageRouter(*m_boxes, *m_panel, this, this);
+    m_game = std::make_unique<Game>(*m_console, *m_router);
+    m_game->KeepHistory(true); // for «История игры», and for the screen reader after each turn
+    m_savedGames = new SavedGames(*m_game, *m_boxes, this, DataFolder() + QStringLiteral("/saves"));
+    // The player types at once; the console is read, not written.
+    m_input->setFocus();
+    updateActions();
 }
 
 void MainForm::connectControls() {
-    connect(m_ok, &QPushButton::clicked, this, &MainForm::playTurn);
+    connect(m_input, &CommandLine::submitted, this, &MainForm::playTurn);
     connect(m_output, &QPlainTextEdit::customContextMenuRequested, this,
             &MainForm::showConsoleMenu);
-    connect(m_opts, &Opts::fontSizeChosen, this, &MainForm::setConsoleFontSize);
+    connect(m_opts, &Opts::applied, this, [this](const WindowPreferences &chosen) {
+        applyPreferences(chosen);
+        keepPreferences();
+    });
+    connect(m_opts, &QDialog::finished, this, [this] { m_input->setFocus(); });
+
+    connect(m_router, &MessageRouter::boxAboutToShow, this, [this] { m_console->Flush(); });
+    connect(m_router, &MessageRouter::panelWanted, this, [this] {
+        showDock(*m_panelDock, true);
+        m_panelDock->raise();
+    });
+    connect(m_savedGames, &SavedGames::aboutToStartGame, m_router, &MessageRouter::startGame);
+    connect(m_savedGames, &SavedGames::gameChanged, this, &MainForm::gameChanged);
+    connect(m_savedGames, &SavedGames::note, this, &MainForm::showNote);
+    const WindowActions &a = *m_actions;
+    connect(a.saveGame, &QAction::triggered, m_savedGames, &SavedGames::save);
+    connect(a.restoreGame, &QAction::triggered, m_savedGames, &SavedGames::restore);
+    connect(a.undo, &QAction::triggered, m_savedGames, &SavedGames::undo);
+    connect(a.redo, &QAction::triggered, m_savedGames, &SavedGames::redo);
+    connect(a.restart, &QAction::triggered, m_savedGames, &SavedGames::restart);
+    connect(a.reload, &QAction::triggered, this, &MainForm::reload);
+    connect(a.history, &QAction::triggered, this, &MainForm::showHistory);
+    connect(a.debugView, &QAction::toggled, this, &MainForm::showDebugView);
+    connect(m_debugDock, &QDockWidget::visibilityChanged, a.debugView, &QAction::setChecked);
+    connect(a.messagePanel, &QAction::toggled, this,
+            [this](bool shown) { showDock(*m_panelDock, shown); });
+    connect(m_panelDock, &QDockWidget::visibilityChanged, a.messagePanel, &QAction::setChecked);
+    connect(a.clearConsole, &QAction::triggered, this, &MainForm::clearConsole);
+    connect(a.settings, &QAction::triggered, this, &MainForm::openSettings);
+    connect(a.quit, &QAction::triggered, this, &QWidget::close);
+    connect(a.zoomIn, &QAction::triggered, this, [this] { zoom(+1); });
+    connect(a.zoomOut, &QAction::triggered, this, [this] { zoom(-1); });
+    connect(a.zoomNormal, &QAction::triggered, this, [this] { zoom(0); });
+    connect(a.fullScreen, &QAction::toggled, this, &MainForm::setFullScreen);
+    for (const ThemeChoice &choice : kThemeChoices)
+        connect(a.themeAction(choice.theme), &QAction::triggered, this,
+                [this, theme = choice.theme] { setTheme(theme); });
+    connect(a.keys, &QAction::triggered, this,
+            [this] { showBox(QStringLiteral("Клавиши"), KeysHelpText()); });
+    connect(a.about, &QAction::triggered, this,
+            [this] { showBox(QStringLiteral("О программе"), AboutText()); });
 }
 
-void MainForm::createStory() {
-    m_console = std::make_unique<WidgetConsole>(*m_output, *m_input);
-    m_story = std::make_unique<Story>(*m_console, *this);
-    // The player types at once; the console is read, not written.
-    m_input->setFocus();
+void MainForm::readSettings() {
+    if (!restoreGeometry(m_settings.Geometry()))
+        CenterOnScreen(*this);
+    applyPreferences(m_settings.Read());
+}
+
+const Story &MainForm::story() const {
+    return m_game->story();
 }
 
 bool MainForm::LoadFile(const QString &filename) {
-    m_turnBoxes = 0;
-    const bool loaded = m_story->LoadFile(QFile::encodeName(filename).toStdString());
+    m_router->startGame();
+    const std::string path = localPath(filename);
+    if (!m_game->Load(path, m_encoding)) {
+        m_console->Flush();
+        return false;
+    }
+    m_autosave = std::make_unique<Autosave>(
+        Autosave::PathFor(localPath(DataFolder() + QStringLiteral("/autosave")), path));
+    Autosave::Resumption resumption;
+    {
+        ReplayProgressDialog progress(this, QStringLiteral("Игра восстанавливается…"));
+        resumption = m_autosave->Resume(*m_game, progress.Callback());
+    }
     m_console->Flush();
-    return loaded;
+    m_input->setHistory(typedLines(*m_game));
+    updateActions();
+    showNote(ToQString(resumption.note));
+    reportAutosaveTrouble();
+    return true;
 }
 
 // One press of Enter. The message boxes of a turn are modal, so no second line can come in
 // before this one is played.
-void MainForm::playTurn() {
-    const QString line = m_input->text();
-    m_input->clear();
-    m_turnBoxes = 0;
-    m_story->Turn(FromQString(line));
+void MainForm::playTurn(const QString &line) {
+    const std::size_t before = m_game->journal().Entries().size();
+    const std::size_t position = m_game->journal().Position();
+    m_router->startTurn();
+    m_game->Turn(FromQString(line));
     m_console->Flush();
+    const bool played =
+        m_game->journal().Position() != position || m_game->journal().Entries().size() != before;
+    if (!played)
+        return;
+    showNote(QString());
+    m_input->setHistory(typedLines(*m_game));
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), FromQString(line)));
+    afterTurn();
 }
 
-// Every box waits for the author's OK, so a story that loops through a faulty line could ask for
-// hundreds of thousands of them in one turn. Past kMaxTurnBoxes the author is told once that
-// the rest of the turn's messages are not shown; the story itself goes on exactly as before.
-void MainForm::Show(const AuthorMessage &message) {
-    ++m_turnBoxes;
-    if (m_turnBoxes > kMaxTurnBoxes + 1)
-        return;
+void MainForm::afterTurn() {
+    updateActions();
+    refreshAuthorViews();
+    reportAutosaveTrouble();
+}
+
+// The history and the debug view follow the game while they are open.
+void MainForm::refreshAuthorViews() {
+    if (m_history->isVisible())
+        m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
+    if (m_debugDock->isVisible())
+        m_debugView->refresh(m_game->story());
+}
+
+void MainForm::showHistory() {
+    m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
+}
+
+void MainForm::showDebugView(bool shown) {
+    showDock(*m_debugDock, shown);
+    if (shown)
+        m_debugView->refresh(m_game->story());
+}
+
+// A dock takes its width from the console: a window as narrow as the story's own grows instead.
+void MainForm::showDock(QDockWidget &dock, bool shown) {
+    const int wanted = TwipsToPixels(5400, *this) + dock.sizeHint().width();
+    if (shown && !dock.isVisible() && !isFullScreen() && !isMaximized() && width() < wanted)
+        resize(wanted, height());
+    dock.setVisible(shown);
+}
+
+// Another game, or another turn of it, stands in the window: a restore, an undo, a restart.
+void MainForm::gameChanged() {
     m_console->Flush();
-    if (m_turnBoxes <= kMaxTurnBoxes)
-        m_presenter.Present(this, message);
+    m_input->setHistory(typedLines(*m_game));
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), {}));
+    afterTurn();
+}
+
+void MainForm::reload() {
+    ReplayResult result;
+    {
+        ReplayProgressDialog progress(this, QStringLiteral("История перечитывается…"));
+        result = m_game->Reload(progress.Callback());
+    }
+    if (result.cancelled) {
+        showNote(QStringLiteral("Перечитывание прервано: игра осталась как была."));
+        return;
+    }
+    if (!result.done) {
+        showBox(QStringLiteral("Перечитать историю"),
+                QStringLiteral("Историю не удалось перечитать: %1").arg(ToQString(result.error)));
+        return;
+    }
+    gameChanged();
+    if (!result.firstDifference)
+        showNote(result.storyChanged
+                     ? QStringLiteral("История перечитана: на все ходы игры она отвечает так же.")
+                     : QStringLiteral("История перечитана: она не изменилась."));
     else
-        m_presenter.Present(this, {u"Ошибка!",
-                                   u"Слишком много сообщений за один ход: до конца хода они не "
-                                   u"показываются.\rСтрока:" +
-                                       DecimalText(message.line),
-                                   MessageIcon::Error, MessageKind::Fault, message.line});
+        showNote(QStringLiteral("История перечитана. Игра остановлена на первом ходе, ответ на "
+                                "который изменился: ход %1. Следующие ходы вернёт «Вернуть ход».")
+                     .arg(result.firstDifference));
+}
+
+void MainForm::showBox(const QString &title, const QString &text) {
+    m_boxes->Present(this, {FromQString(title), FromQString(QString(text).replace(u'\n', u'\r'))});
+}
+
+void MainForm::showNote(const QString &text) {
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
+}
+
+// Said once, after the turn: a disk that is full stays full for a while, and the player can do
+// nothing about it in the middle of a turn.
+void MainForm::reportAutosaveTrouble() {
+    if (!m_autosave)
+        return;
+    if (const std::u16string error = m_autosave->TakeError(); !error.empty())
+        showBox(QStringLiteral("Сохранение игры"), ToQString(error));
+}
+
+void MainForm::updateActions() {
+    m_actions->undo->setEnabled(m_game->CanUndo());
+    m_actions->redo->setEnabled(m_game->CanRedo());
 }
 
 void MainForm::clearConsole() {
@@ -157,30 +393,99 @@ void MainForm::clearConsole() {
 }
 
 void MainForm::openSettings() {
-    m_opts->show();
-    QRect frame = m_opts->frameGeometry();
-    frame.moveCenter(frameGeometry().center());
-    m_opts->move(frame.topLeft());
-    m_opts->raise();
-    m_opts->activateWindow();
+    WindowPreferences shown = m_preferences;
+    shown.fontFamily = m_output->font().family();
+    if (shown.fontSize == 0)
+        shown.fontSize = QApplication::font().pointSizeF();
+    m_opts->showValues(shown);
 }
 
-void MainForm::setConsoleFontSize(double points) {
-    QFont font = m_output->font();
-    font.setPointSizeF(points);
+void MainForm::zoom(int steps) {
+    WindowPreferences zoomed = m_preferences;
+    zoomed.zoom = steps == 0 ? 0 : std::clamp(zoomed.zoom + steps, kSmallestZoom, kLargestZoom);
+    applyPreferences(zoomed);
+    keepPreferences();
+}
+
+void MainForm::setTheme(Theme theme) {
+    WindowPreferences themed = m_preferences;
+    themed.theme = theme;
+    applyPreferences(themed);
+    keepPreferences();
+}
+
+// The console and the input line in the chosen font, at the chosen size times the zoom, in the
+// chosen colours. Nothing chosen leaves them as the story has always shown them.
+void MainForm::applyPreferences(const WindowPreferences &preferences) {
+    m_preferences = preferences;
+    QFont font; // the window's own, as long as the player chose none
+    if (!preferences.fontFamily.isEmpty() || preferences.fontSize > 0 || preferences.zoom != 0) {
+        font = QApplication::font();
+        if (!preferences.fontFamily.isEmpty())
+            font.setFamily(preferences.fontFamily);
+        const double size = preferences.fontSize > 0 ? preferences.fontSize : font.pointSizeF();
+        font.setPointSizeF(std::clamp(size * std::pow(kZoomStep, preferences.zoom),
+                                      kSmallestFontSize, kLargestFontSize));
+    }
     m_output->setFont(font);
+    m_input->setFont(font);
+    ApplyTheme(preferences.theme, *m_output, *m_input);
+    m_router->setDisplay(preferences.messages);
+    m_actions->themeAction(preferences.theme)->setChecked(true);
+    if (isFullScreen())
+        m_column->setMaximumWidth(readableWidth());
+}
+
+void MainForm::keepPreferences() {
+    if (!m_settings.Write(m_preferences))
+        reportSettingsTrouble();
+}
+
+// Said once: a player who cannot change the folder gains nothing from hearing it at every step.
+void MainForm::reportSettingsTrouble() {
+    if (m_settingsTroubleTold)
+        return;
+    m_settingsTroubleTold = true;
+    showBox(QStringLiteral("Настройки"),
+            QStringLiteral("Настройки не удалось сохранить до следующего запуска: %1.\n"
+                           "Они действуют, пока окно открыто.")
+                .arg(m_settings.ErrorString()));
+}
+
+int MainForm::readableWidth() const {
+    const QMargins margins = m_column->layout()->contentsMargins();
+    return m_output->fontMetrics().averageCharWidth() * kReadableColumn +
+           m_output->verticalScrollBar()->sizeHint().width() + 2 * m_output->frameWidth() +
+           margins.left() + margins.right();
+}
+
+void MainForm::setFullScreen(bool on) {
+    m_column->setMaximumWidth(on ? readableWidth() : QWIDGETSIZE_MAX);
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+    m_actions->fullScreen->setChecked(on);
 }
 
 void MainForm::showConsoleMenu(const QPoint &position) {
     const std::unique_ptr<QMenu> menu(m_output->createStandardContextMenu());
-    menu->addSeparator();
-    menu->addAction(m_clearAction);
-    menu->addAction(m_settingsAction);
+    m_actions->addToConsoleMenu(*menu);
     menu->exec(m_output->viewport()->mapToGlobal(position));
 }
 
-// One run plays one story: once its window is closed the program is over.
+// Without a window manager nobody would make the window active, and its keys would go nowhere.
+void MainForm::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    activateWindow();
+    m_input->setFocus();
+}
+
+// One run plays one story: once its window is closed the program is over. Every turn is in
+// the autosave already; the window's size and place are kept for the next run.
 void MainForm::closeEvent(QCloseEvent *event) {
+    if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry()))
+        reportSettingsTrouble();
     event->accept();
     QCoreApplication::quit();
 }

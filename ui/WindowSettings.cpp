@@ -1,0 +1,90 @@
+#include "WindowSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cmath>
+
+namespace {
+
+// The keys, in one place, so that reading and writing never disagree.
+const QString kFontFamily = QStringLiteral("font/family");
+const QString kFontSize = QStringLiteral("font/size");
+const QString kTheme = QStringLiteral("view/theme");
+const QString kZoom = QStringLiteral("view/zoom");
+const QString kMessages = QStringLiteral("messages/display");
+const QString kGeometry = QStringLiteral("window/geometry");
+
+double fontSizeFrom(const QVariant &value) {
+    bool ok = false;
+    const double points = value.toDouble(&ok);
+    if (!ok || !std::isfinite(points) || points < kSmallestFontSize || points > kLargestFontSize)
+        return 0;
+    return points;
+}
+
+int zoomFrom(const QVariant &value) {
+    bool ok = false;
+    const int zoom = value.toInt(&ok);
+    return ok && zoom >= kSmallestZoom && zoom <= kLargestZoom ? zoom : 0;
+}
+
+} // namespace
+
+QString WindowSettings::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/zuft.conf");
+}
+
+WindowPreferences WindowSettings::Read() const {
+    const QSettings file(m_path, QSettings::IniFormat);
+    WindowPreferences preferences;
+    if (file.status() != QSettings::NoError)
+        return preferences;
+    preferences.fontFamily = file.value(kFontFamily).toString();
+    preferences.fontSize = fontSizeFrom(file.value(kFontSize));
+    preferences.theme = ThemeFromKey(file.value(kTheme).toString());
+    preferences.zoom = zoomFrom(file.value(kZoom));
+    preferences.messages = AuthorMessageDisplayFromKey(file.value(kMessages).toString());
+    return preferences;
+}
+
+QByteArray WindowSettings::Geometry() const {
+    const QSettings file(m_path, QSettings::IniFormat);
+    return file.status() == QSettings::NoError ? file.value(kGeometry).toByteArray() : QByteArray();
+}
+
+bool WindowSettings::Write(const WindowPreferences &preferences) {
+    return write([&preferences](QSettings &file) {
+        file.setValue(kFontFamily, preferences.fontFamily);
+        file.setValue(kFontSize, preferences.fontSize);
+        file.setValue(kTheme, ThemeKey(preferences.theme).toString());
+        file.setValue(kZoom, preferences.zoom);
+        file.setValue(kMessages, AuthorMessageDisplayKey(preferences.messages));
+    });
+}
+
+bool WindowSettings::WriteGeometry(const QByteArray &geometry) {
+    return write([&geometry](QSettings &file) { file.setValue(kGeometry, geometry); });
+}
+
+// QSettings replaces the file whole through a temporary file beside it, so a failed write
+// leaves the old one; sync() and status() tell whether it got there.
+template <typename Fill> bool WindowSettings::write(Fill fill) {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings file(m_path, QSettings::IniFormat);
+    if (file.status() == QSettings::FormatError)
+        file.clear(); // a broken file is written anew rather than kept broken
+    fill(file);
+    file.sync();
+    if (file.status() == QSettings::NoError) {
+        m_error.clear();
+        return true;
+    }
+    const QFileInfo folder(QFileInfo(m_path).absolutePath());
+    m_error = file.status() == QSettings::AccessError && !folder.isWritable()
+                  ? QStringLiteral("в папку %1 нельзя писать").arg(folder.absoluteFilePath())
+                  : QStringLiteral("файл %1 не удалось записать").arg(m_path);
+    return false;
+}
