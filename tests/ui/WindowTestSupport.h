@@ -2,6 +2,7 @@
 
 #include "engine/Windows1251.h"
 #include "ui/MessagePresenter.h"
+#include "ui/QtText.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,15 @@
 #include <QTest>
 #include <QWidget>
 
-// Answers every box at once, remembering each message and what the console showed behind it.
+// Answers every box at once, remembering each message and what the console showed behind it;
+// a question gets `answer`.
 class RecordingPresenter : public MessagePresenter {
 public:
+    bool Ask(QWidget *parent, const AuthorMessage &question) override {
+        Present(parent, question);
+        return answer;
+    }
+
     void Present(QWidget *parent, const AuthorMessage &message) override {
         messages.append(message);
         const auto *output =
@@ -24,6 +31,7 @@ public:
 
     QList<AuthorMessage> messages;
     QStringList consoleBehindBox;
+    bool answer = true;
 };
 
 // A story file made from lines: Windows-1251, CR LF, in a folder that goes with the test.
@@ -32,8 +40,9 @@ public:
     QString write(const QString &name, const QStringList &lines) {
         const QString path = m_folder.filePath(name);
         QFile file(path);
+        const std::string bytes = EncodeWindows1251(FromQString(lines.join(u"\r\n")));
         if (file.open(QIODevice::WriteOnly))
-            file.write(EncodeWindows1251(lines.join(QStringLiteral("\r\n"))));
+            file.write(bytes.data(), qint64(bytes.size()));
         return path;
     }
     QString path(const QString &name) const { return m_folder.filePath(name); }
