@@ -154,10 +154,9 @@ private:
     void checkFunction(std::u16string_view word, std::u16string_view parameters, bool topLevel) {
         std::u16string_view name, body;
         if (!splitAtComma(parameters, name, body)) {
-            if (word != u"+func" || !topLevel || !m_defining.empty())
-                report(Severity::Error, std::u16string(word) +
-                                            u" без запятой между именем и телом: " +
-                                            quoted(parameters));
+            // A run tells it whatever is being defined, after "done" too.
+            report(Severity::Error, std::u16string(word) + u" без запятой между именем и телом: " +
+                                        quoted(parameters));
             return;
         }
         const bool itemOnly = word != u"+func";
