@@ -206,7 +206,10 @@ void MainForm::connectControls() {
         applyPreferences(chosen);
         keepPreferences();
     });
-    connect(m_opts, &QDialog::finished, this, [this] { m_input->setFocus(); });
+    connect(m_opts, &QDialog::finished, this, [this] {
+        activateWindow();
+        m_input->setFocus();
+    });
 
     connect(m_router, &MessageRouter::boxAboutToShow, this, [this] { m_console->Flush(); });
     connect(m_router, &MessageRouter::panelWanted, this, [this] {
