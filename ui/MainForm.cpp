@@ -265,6 +265,9 @@ bool MainForm::LoadFile(const QString &filename) {
         m_console->Flush();
         return false;
     }
+    // A story that could not be read shows no game window; one that can shows it before its
+    // opening runs, so that the opening's boxes and a long resume's progress stand in front of it.
+    show();
     m_autosave = std::make_unique<Autosave>(
         Autosave::PathFor(localPath(DataFolder() + QStringLiteral("/autosave")), path));
     Autosave::Resumption resumption;

@@ -38,8 +38,9 @@ public:
                       QWidget *parent = nullptr);
     ~MainForm() override;
 
-    // Reads the story and brings back its game, or runs its opening; false, after telling the
-    // player why, when there was no story to run.
+    // Reads the story, shows the window, and brings back the story's game or runs its opening;
+    // false, after telling the player why and with the window still hidden, when there was no
+    // story to run.
     bool LoadFile(const QString &filename);
     const Story &story() const;
     const Game &game() const { return *m_game; }
