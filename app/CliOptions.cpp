@@ -36,16 +36,6 @@ bool parseMessages(std::string_view text, MessageTarget &target) {
     return true;
 }
 
-bool parseEncoding(std::string_view text, StoryEncoding &encoding) {
-    if (text == "utf-8" || text == "utf8")
-        encoding = StoryEncoding::Utf8;
-    else if (text == "cp1251" || text == "windows-1251")
-        encoding = StoryEncoding::Windows1251;
-    else
-        return false;
-    return true;
-}
-
 } // namespace
 
 bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &error) {
@@ -91,7 +81,7 @@ bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &er
             error = "--messages takes stderr, stdout or none";
             return false;
         }
-        if (name == "--encoding" && !parseEncoding(value, options.encoding)) {
+        if (name == "--encoding" && !ParseStoryEncoding(value, options.encoding)) {
             error = "--encoding takes utf-8 or cp1251";
             return false;
         }

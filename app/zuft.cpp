@@ -1,5 +1,6 @@
 // zuft: plays a story in its game window. Without a story named, the launcher opens first.
 
+#include "engine/Script.h"
 #include "launcher/ChoiceRecord.h"
 #include "launcher/Intro.h"
 #include "launcher/StoryFileDialog.h"
@@ -11,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -39,12 +41,24 @@ int main(int argc, char *argv[]) {
     parser.addPositionalArgument(QStringLiteral("story"),
                                  QStringLiteral("The story file to play at once."),
                                  QStringLiteral("[story]"));
+    const QCommandLineOption encodingOption(
+        QStringLiteral("encoding"),
+        QStringLiteral("Read the story as utf-8 or cp1251 (Windows-1251) instead of telling "
+                       "from its bytes."),
+        QStringLiteral("utf-8|cp1251"));
+    parser.addOption(encodingOption);
     parser.process(app);
+    StoryEncoding encoding = StoryEncoding::Detect;
+    if (parser.isSet(encodingOption) &&
+        !ParseStoryEncoding(parser.value(encodingOption).toStdString(), encoding)) {
+        std::fputs("zuft: --encoding takes utf-8 or cp1251\n", stderr);
+        return 2;
+    }
 
     MessageBoxPresenter presenter;
     FileOpenDialog dialog;
     ChoiceRecord record(ChoiceRecord::DefaultPath());
-    Intro intro(record, dialog, presenter);
+    Intro intro(record, dialog, presenter, encoding);
     if (parser.positionalArguments().isEmpty())
         intro.show();
     else

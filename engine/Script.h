@@ -14,6 +14,9 @@ enum class StoryEncoding {
     Utf8
 };
 
+// The encoding an option names: utf-8 (or utf8), cp1251 (or windows-1251). False for another.
+bool ParseStoryEncoding(std::string_view name, StoryEncoding &encoding);
+
 // A story file as loaded: its lines and what is known of them once and for all. It never changes
 // after loading, so every game of the story may share it.
 struct Script {

@@ -80,6 +80,16 @@ bool readAtMost(int fd, std::size_t limit, std::size_t expected, std::string &by
 
 } // namespace
 
+bool ParseStoryEncoding(std::string_view name, StoryEncoding &encoding) {
+    if (name == "utf-8" || name == "utf8")
+        encoding = StoryEncoding::Utf8;
+    else if (name == "cp1251" || name == "windows-1251")
+        encoding = StoryEncoding::Windows1251;
+    else
+        return false;
+    return true;
+}
+
 std::shared_ptr<const Script> EmptyScript() {
     static const std::shared_ptr<const Script> empty = [] {
         auto script = std::make_shared<Script>();

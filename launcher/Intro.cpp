@@ -29,8 +29,9 @@ QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *paren
 } // namespace
 
 Intro::Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &presenter,
-             QWidget *parent)
-    : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter) {
+             StoryEncoding encoding, QWidget *parent)
+    : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter),
+      m_encoding(encoding) {
     createControls();
     layoutControls();
     connectControls();
@@ -160,7 +161,7 @@ void Intro::startGame() {
         return;
     // The story is read before its window shows: one that cannot be read is told about with no
     // empty game window behind the box, and the launcher stays for choosing another.
-    m_game = std::make_unique<MainForm>(m_presenter);
+    m_game = std::make_unique<MainForm>(m_presenter, m_encoding);
     if (!m_game->LoadFile(m_chosenFile)) {
         m_game.reset();
         show();

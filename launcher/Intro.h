@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Script.h"
+
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -20,8 +22,9 @@ class Intro : public QWidget {
     Q_OBJECT
 
 public:
+    // The game window reads its story in `encoding` (Detect: as its bytes tell).
     Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &presenter,
-          QWidget *parent = nullptr);
+          StoryEncoding encoding = StoryEncoding::Detect, QWidget *parent = nullptr);
     ~Intro() override;
 
     const QString &ChosenFile() const { return m_chosenFile; }
@@ -53,6 +56,7 @@ private:
     ChoiceRecord &m_record;
     StoryFileDialog &m_dialog;
     MessagePresenter &m_presenter;
+    StoryEncoding m_encoding;
 
     PictureButton *m_chooseImage = nullptr;
     PictureButton *m_startImage = nullptr;
