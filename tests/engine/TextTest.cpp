@@ -23,6 +23,7 @@ TEST(Text, EveryInvalidUtf8ByteBecomesOneReplacementCharacter) {
 
 TEST(Text, ALoneSurrogateIsWrittenAsAQuestionMark) {
     EXPECT_EQ(ToUtf8(u"\U0001F600 Ёж ߿"), "\xF0\x9F\x98\x80 Ёж \xDF\xBF");
+    EXPECT_EQ(ToUtf8(u"\U0010FFFF"), "\xF4\x8F\xBF\xBF");
     EXPECT_EQ(ToUtf8(u"a\xD83D"), "a?");
     EXPECT_EQ(ToUtf8(u"\xD83Dx"), "?x");
     EXPECT_EQ(ToUtf8(u"\xDE00 b"), "? b");
