@@ -38,6 +38,7 @@ class Game:
         self.home = tempfile.TemporaryDirectory()
         self.env = dict(os.environ, XDG_DATA_HOME=self.home.name + "/data",
                         XDG_CONFIG_HOME=self.home.name + "/config", **(env or {}))
+        self.env.pop("QT_QPA_PLATFORM", None)  # the window shows on the display, not offscreen
         self.process = subprocess.Popen([zuft, story], env=self.env)
 
     def turns(self):
