@@ -14,6 +14,9 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 WEB_PACKAGES=(cmake make emscripten nodejs)
 # The web page's test in a real browser; Debian's selenium works with Debian's python.
 BROWSER_PACKAGES=(chromium chromium-driver python3-selenium)
+# The game window's tests on a real X display: the keys without a window manager, and what a
+# screen reader hears through AT-SPI.
+DESKTOP_PACKAGES=(xvfb xdotool dbus at-spi2-core python3-pyatspi)
 # The Debian package's test: cpack's tools, AppStream's checker, and the editors' highlighter.
 PACKAGING_PACKAGES=(dpkg-dev appstream libxml2-utils libkf5syntaxhighlighting-tools)
 
