@@ -88,7 +88,7 @@ int RunWalkthrough(const std::string &walkthroughPath, const std::string &storyP
     std::string output = host.Take();
     int turns = 0, checks = 0, failed = 0;
     bool turnShown = false; // the output of a turn with a failing check has been written
-    const std::vector<std::string_view> lines = linesOf(script);
+    const std::vector<std::string_view> lines = linesOf(WithoutByteOrderMark(script));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.empty() || line.starts_with('#'))

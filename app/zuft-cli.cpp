@@ -60,7 +60,8 @@ int play(const CliOptions &options) {
         if (!input.ReadLine(bytes))
             break;
         terminal.LineTyped();
-        const std::u16string line = FromUtf8(bytes);
+        // A byte-order mark that an editor left at a line's start is not typed.
+        const std::u16string line = FromUtf8(WithoutByteOrderMark(bytes));
         std::u16string_view turn;
         if (!RunSlashCommand(line, game, terminal, turn))
             game.Turn(turn);

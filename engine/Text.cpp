@@ -76,9 +76,11 @@ template <typename Map> std::u16string mapCharacters(std::u16string_view text, M
 
 } // namespace
 
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+}
+
 std::u16string FromUtf8(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
     std::u16string text;
     text.reserve(bytes.size());
     for (std::size_t at = 0; at < bytes.size();) {

@@ -7,9 +7,10 @@
 // same units whatever the story's letters are. Files, terminals and the browser speak UTF-8;
 // these convert at the edges.
 
-// Invalid bytes each become U+FFFD, and a byte-order mark at the start is dropped, so a line
-// typed or piped in always reads as text.
+// Invalid bytes each become U+FFFD, so a line typed or piped in always reads as text.
 std::u16string FromUtf8(std::string_view bytes);
+// The bytes without the UTF-8 byte-order mark that some editors put at the start of a text.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 // A lone surrogate, which only a cut through a pair can leave, becomes "?".
 std::string ToUtf8(std::u16string_view text);
 void AppendUtf8(std::u16string_view text, std::string &out);
