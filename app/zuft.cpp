@@ -13,11 +13,49 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QCommandLineOption kEncoding(
+    QStringLiteral("encoding"),
+    QStringLiteral("Read the story as utf-8 or cp1251 (Windows-1251) instead of telling from its "
+                   "bytes."),
+    QStringLiteral("utf-8|cp1251"));
+
+void describe(QCommandLineParser &parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a Zuft story (.teg) in its game window. Without a story, the "
+                       "launcher opens\nand offers the story chosen last time."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("story"),
+                                 QStringLiteral("The story file to play at once."),
+                                 QStringLiteral("[story]"));
+    parser.addOption(kEncoding);
+}
+
+// --help and --version answer also where there is no display to open windows on.
+bool asksOnlyToBeTold(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("zuft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
+    if (asksOnlyToBeTold(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(app);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zuft"));
-    QApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
     // Every window, the launcher, the game and its boxes, shows the program's icon in the sizes a
     // window manager draws in a caption or a task bar; the desktop's larger pictures come from
     // the icon installed with the program, not from every start of it.
@@ -33,24 +71,11 @@ int main(int argc, char *argv[]) {
         QApplication::installTranslator(&toolkitTexts);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plays a Zuft story (.teg) in its game window. Without a story, the "
-                       "launcher opens\nand offers the story chosen last time."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("story"),
-                                 QStringLiteral("The story file to play at once."),
-                                 QStringLiteral("[story]"));
-    const QCommandLineOption encodingOption(
-        QStringLiteral("encoding"),
-        QStringLiteral("Read the story as utf-8 or cp1251 (Windows-1251) instead of telling "
-                       "from its bytes."),
-        QStringLiteral("utf-8|cp1251"));
-    parser.addOption(encodingOption);
+    describe(parser);
     parser.process(app);
     StoryEncoding encoding = StoryEncoding::Detect;
-    if (parser.isSet(encodingOption) &&
-        !ParseStoryEncoding(parser.value(encodingOption).toStdString(), encoding)) {
+    if (parser.isSet(kEncoding) &&
+        !ParseStoryEncoding(parser.value(kEncoding).toStdString(), encoding)) {
         std::fputs("zuft: --encoding takes utf-8 or cp1251\n", stderr);
         return 2;
     }
