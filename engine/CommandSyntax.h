@@ -33,6 +33,18 @@ inline std::u16string_view ВыдПараметры(std::u16string_view Комм
     return space == std::u16string_view::npos ? std::u16string_view() : Комманда1.substr(space + 1);
 }
 
+// "name,rest" (a function, deleteitem): split at the first comma, nothing trimmed, further commas
+// kept in the rest. False when there is no comma.
+inline bool SplitAtComma(std::u16string_view text, std::u16string_view &first,
+                         std::u16string_view &second) {
+    const std::size_t comma = text.find(u',');
+    if (comma == std::u16string_view::npos)
+        return false;
+    first = text.substr(0, comma);
+    second = text.substr(comma + 1);
+    return true;
+}
+
 // if condition then commands [else commands]: "then" and "else" are found as plain letters, also
 // inside other words; each is dropped with the one character after it, and the then-part ends one
 // character before its "else".

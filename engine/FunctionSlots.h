@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandSyntax.h"
 #include "Story.h"
 #include "Text.h"
 
@@ -7,8 +8,8 @@
 // trimmed; a missing comma or a full record is told to the author. The slot, or -1.
 template <typename Record>
 int Story::AddFunction(Record &record, std::u16string_view Пар, std::u16string_view command) {
-    const std::size_t comma = Пар.find(u',');
-    if (comma == std::u16string_view::npos) {
+    std::u16string_view name, body;
+    if (!SplitAtComma(Пар, name, body)) {
         ReportBadCommand(u"Ошибочные параметры к функции " + std::u16string(command) + u".", Пар,
                          u"имя,тело");
         return -1;
@@ -19,7 +20,7 @@ int Story::AddFunction(Record &record, std::u16string_view Пар, std::u16strin
         return -1;
     }
     const std::size_t slot = std::size_t(++record.FuncCount);
-    record.FuncName[slot] = Пар.substr(0, comma);
-    record.FuncBody[slot] = Пар.substr(comma + 1);
+    record.FuncName[slot] = name;
+    record.FuncBody[slot] = body;
     return int(slot);
 }

@@ -18,16 +18,6 @@ std::u16string quoted(std::u16string_view text) {
     return u"«" + std::u16string(text) + u"»";
 }
 
-bool splitAtComma(std::u16string_view text, std::u16string_view &first,
-                  std::u16string_view &second) {
-    const std::size_t comma = text.find(u',');
-    if (comma == std::u16string_view::npos)
-        return false;
-    first = text.substr(0, comma);
-    second = text.substr(comma + 1);
-    return true;
-}
-
 class Checker {
 public:
     explicit Checker(const Script &script) : m_script(script) {}
@@ -153,7 +143,7 @@ private:
 
     void checkFunction(std::u16string_view word, std::u16string_view parameters, bool topLevel) {
         std::u16string_view name, body;
-        if (!splitAtComma(parameters, name, body)) {
+        if (!SplitAtComma(parameters, name, body)) {
             // A run tells it whatever is being defined, after "done" too.
             report(Severity::Error, std::u16string(word) + u" без запятой между именем и телом: " +
                                         quoted(parameters));
@@ -226,7 +216,7 @@ private:
 
     void checkDeleteItem(std::u16string_view parameters) {
         std::u16string_view room, item;
-        if (!splitAtComma(parameters, room, item)) {
+        if (!SplitAtComma(parameters, room, item)) {
             report(Severity::Error,
                    u"deleteitem без запятой между комнатой и предметом: " + quoted(parameters));
             return;

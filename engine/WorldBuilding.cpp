@@ -1,19 +1,9 @@
+#include "CommandSyntax.h"
 #include "FunctionSlots.h"
 
 #include <algorithm>
 
 namespace {
-
-// "name,rest": split at the first comma, nothing trimmed. False when there is no comma.
-bool splitAtComma(std::u16string_view text, std::u16string_view &first,
-                  std::u16string_view &second) {
-    const std::size_t comma = text.find(u',');
-    if (comma == std::u16string_view::npos)
-        return false;
-    first = text.substr(0, comma);
-    second = text.substr(comma + 1);
-    return true;
-}
 
 // A room's text keeps its line breaks in place: every "@" of the script is one.
 std::u16string withLineBreaks(std::u16string_view text) {
@@ -101,7 +91,7 @@ void Story::Do_PlusItem(std::u16string_view Пар) {
 // deleteitem room,item: the item no longer lies in the room; what the player carries stays
 void Story::Do_DeleteItem(std::u16string_view Пар) {
     std::u16string_view roomName, itemName;
-    if (!splitAtComma(Пар, roomName, itemName)) {
+    if (!SplitAtComma(Пар, roomName, itemName)) {
         ReportBadCommand(u"Ошибочные параметры к функции DeleteItem.", Пар, u"комната,предмет");
         return;
     }
