@@ -16,9 +16,8 @@ bool compare(double value, Comparison comparison, double right) {
     case Comparison::Less:
         return value < right;
     case Comparison::Differ:
+    case Comparison::None: // never asked: a condition without an operator does nothing
         return value != right;
-    case Comparison::None:
-        break;
     }
     return false;
 }
@@ -119,17 +118,14 @@ Story::Outcome Story::TestCondition(std::u16string_view condition) {
 
     const double number = ReadNumber(terms.value);
     const Variable &variable = m_world.Variables[std::size_t(slot)];
-    bool holds;
-    if (terms.comparison != Comparison::Equal)
-        holds = compare(variable.Value, terms.comparison, number);
-    else if (terms.room)
+    const bool equal = terms.comparison == Comparison::Equal;
+    if (equal && terms.room)
         return m_world.LastRoomNamed(terms.value, m_turnWork) == m_world.CurrentRoom
                    ? Outcome::Then
                    : Outcome::ElseInAnotherRoom;
-    else if (terms.item)
-        holds = m_world.Carried[std::size_t(slot)] == (number > 0 ? kYes : kNo);
-    else
-        holds = variable.Value == number;
+    const bool holds = equal && terms.item
+                           ? m_world.Carried[std::size_t(slot)] == (number > 0 ? kYes : kNo)
+                           : compare(variable.Value, terms.comparison, number);
     return holds ? Outcome::Then : Outcome::Else;
 }
 

@@ -6,8 +6,10 @@ namespace {
 
 // Branches of conditions inside branches nest commands without a jump, and every jump is itself
 // a command, so this bounds all nesting. A level takes up to 2.5 KiB of stack in the unoptimised
-// sanitizer build, so the deepest nesting stays within 5 MiB of the 8 MiB main thread.
-constexpr int kMaxNestedCommands = Story::kMaxNestedRuns;
+// sanitizer build, so the deepest nesting stays within 5 MiB of the 8 MiB main thread. One more
+// than the runs: a turn's function body is a command before its first jump, and a chain of jumps
+// is to be told as one.
+constexpr int kMaxNestedCommands = Story::kMaxNestedRuns + 1;
 
 // Puts back the parameters of the command that was running before this one.
 class ParameterGuard {
