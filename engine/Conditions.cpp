@@ -16,8 +16,9 @@ bool compare(double value, Comparison comparison, double right) {
     case Comparison::Less:
         return value < right;
     case Comparison::Differ:
-    case Comparison::None: // never asked: a condition without an operator does nothing
         return value != right;
+    case Comparison::None: // a condition without an operator is never tested
+        break;
     }
     return false;
 }
