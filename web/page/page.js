@@ -141,16 +141,12 @@ async function openDemo() {
     await openStory('demo.teg', new Uint8Array(await response.arrayBuffer()), false);
 }
 
-// A file the player chose or dropped. A file larger than any story is not read at all.
+// A file the player chose or dropped. No more is read of it than the largest story and one
+// byte: the engine refuses a larger one itself, with the message a file gets everywhere.
 function openFile(file) {
     return act(async () => {
-        if (file.size > zuft.largestStory) {
-            const most = `Допустимо не более ${zuft.largestStory >> 20} МиБ.`;
-            const text = `Файл истории слишком велик.\rФайл:${file.name}\r${most}`;
-            await messages.present([{title: 'Ошибка!', text, icon: 'error', line: 0}], true);
-            return;
-        }
-        await openStory(file.name, new Uint8Array(await file.arrayBuffer()), true);
+        const bytes = await file.slice(0, zuft.largestStory + 1).arrayBuffer();
+        await openStory(file.name, new Uint8Array(bytes), true);
     });
 }
 
