@@ -6,49 +6,62 @@
 
 #include <QDir>
 #include <QFile>
-#include <QList>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
+#include <csignal>
+#include <sys/resource.h>
 
-// Answers every box at once, remembering each message and what the console showed behind it;
-// a question gets `answer`.
+// Answers every box at once, remembering each message; a question gets `answer`.
 class RecordingPresenter : public MessagePresenter {
 public:
     bool Ask(QWidget *parent, const AuthorMessage &question) override {
         Present(parent, question);
         return answer;
     }
-
-    void Present(QWidget *parent, const AuthorMessage &message) override {
-        messages.append(message);
-        const auto *output =
-            parent ? parent->findChild<QPlainTextEdit *>(QStringLiteral("Output")) : nullptr;
-        consoleBehindBox.append(output ? output->toPlainText() : QString());
-    }
+    void Present(QWidget *, const AuthorMessage &message) override { messages.append(message); }
 
     QList<AuthorMessage> messages;
-    QStringList consoleBehindBox;
     bool answer = true;
 };
+
+// Writes the bytes over the file, as a crash or another program might leave it.
+inline bool overwrite(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 // A story file made from lines: Windows-1251, CR LF, in a folder that goes with the test.
 class StoryFolder {
 public:
     QString write(const QString &name, const QStringList &lines) {
-        const QString path = m_folder.filePath(name);
-        QFile file(path);
         const std::string bytes = EncodeWindows1251(FromQString(lines.join(u"\r\n")));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes.data(), qint64(bytes.size()));
-        return path;
+        overwrite(m_folder.filePath(name), QByteArray::fromStdString(bytes));
+        return m_folder.filePath(name);
     }
     QString path(const QString &name) const { return m_folder.filePath(name); }
 
 private:
     QTemporaryDir m_folder;
+};
+
+// The bytes of a file, or "(unreadable)".
+inline QByteArray contents(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// While it lasts, no file grows past one byte, as if the disk had just filled up.
+struct FullDisk {
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{1, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
+
+    rlimit before{};
 };
 
 // Types a text key by key, as a player would; any letters, Cyrillic ones included.
