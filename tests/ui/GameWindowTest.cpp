@@ -1,10 +1,10 @@
-// The game window played as a player would: lines typed into Input1 and sent with Enter, the
-// keys around them, the saved games, the settings that last. Each test keeps its autosaves and
-// settings in a folder of its own.
+// The game window played as a player would: keys pressed in Input1 and around it, the saved
+// games, the settings that last. Each test keeps its autosaves and settings in a folder of its
+// own. What a turn prints is the engine's, and the golden stories check it.
 
 #include "WindowTestSupport.h"
-#include "game/Game.h"
 #include "ui/CommandLine.h"
+#include "ui/HistoryView.h"
 #include "ui/MainForm.h"
 #include "ui/Opts.h"
 #include "ui/SavedGames.h"
@@ -14,66 +14,43 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cmath>
-#include <memory>
 
 namespace {
 
-// A kitchen with bread, a room function that counts, one with markup, one that sings longer than
-// the console is high, and an opening as long.
+// A kitchen with bread, a room function that counts, one with markup, one that takes the bread,
+// and one that sings longer than the console is high.
 QStringList kitchenStory(const QString &two = u"два"_qs) {
-    QStringList lines{
-        u"item хлеб"_qs,
-        u"+title хлеб"_qs,
-        u"+downtext На столе лежит хлеб."_qs,
-        u"+func_loc взять хлеб,pn Вы взяли хлеб. | ++item хлеб | deleteitem кухня,хлеб"_qs,
-        u"room кухня"_qs,
-        u"+text Тёплая кухня."_qs,
-        u"+item хлеб"_qs,
-        u"+func считать,pn раз | pn "_qs + two + u" | pn три"_qs,
-        u"+func выделить,pn <b>жирный</b> <i>"_qs};
     QString song = u"+func петь,pn Куплет 1."_qs;
-    for (int verse = 2; verse <= 100; ++verse) {
+    for (int verse = 2; verse <= 100; ++verse)
         song += u" | pn Куплет %1."_qs.arg(verse);
-        lines.append(u"pn Вступление, строка %1."_qs.arg(verse));
-    }
-    lines << song << u"setroom кухня"_qs << u"wait"_qs;
-    return lines;
+    return uR"(item хлеб
++title хлебушек
+room кухня
++text Тёплая кухня.
++item хлеб
++func считать,pn раз | pn %1 | pn три
++func выделить,pn <b>жирный</b> <i>
++func ёлка,pn Ёлка. Tree tree | ++item хлеб | deleteitem кухня,хлеб | set ель=1
+%2
+pn Вступление.
+setroom кухня
+wait)"_qs.arg(two, song)
+        .split(u'\n');
 }
 
 const QString kCounted = u">считать\n\nраз\nдва\nтри\n"_qs;
-const QString kOpening = u"Вступление, строка 2."_qs;
+const QString kLooked = u">осм\n"_qs; // the first line of the turn «осм»
+const QString kOpening = u"Вступление.\n"_qs;
 
 } // namespace
 
 class GameWindowTest : public QObject {
     Q_OBJECT
-
-private Q_SLOTS:
-    void init();
-    void playsTurns_data();
-    void playsTurns();
-    void keys_data();
-    void keys();
-    void aLongTurnOpensAtItsStart();
-    void gameActions_data();
-    void gameActions();
-    void theGameGoesOnWhenTheStoryIsOpenedAgain();
-    void savesAndRestoresFiles();
-    void settingsLast();
-    void screenReadersHearEachTurnOnce();
-    void consoleMenuKeepsItsItems();
-
-private:
-    void openWindow();
-    void type(const QString &line);
-    void playThree();
-    QString shown() const { return m_output->toPlainText(); }
-    QString firstLine() const { return shown().section(u'\n', 0, 0); }
 
     std::unique_ptr<QTemporaryDir> m_home;
     StoryFolder m_stories;
@@ -81,267 +58,288 @@ private:
     std::unique_ptr<MainForm> m_form;
     QPlainTextEdit *m_output = nullptr;
     CommandLine *m_input = nullptr;
+
+    void openWindow() {
+        m_form.reset();
+        m_presenter = RecordingPresenter();
+        m_form = std::make_unique<MainForm>(m_presenter);
+        m_output = control<QPlainTextEdit>(*m_form, "Output");
+        m_input = control<CommandLine>(*m_form, "Input1");
+        QVERIFY(m_form->LoadFile(m_stories.path(u"кухня.teg"_qs)));
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+    // Keys as a player presses them, to whatever has the focus: text types itself; ↑ ↓ ⏎ ⇟ are
+    // Up, Down, Enter and PgDn, ⇲ is Ctrl+End; Z and Y come with Ctrl, + and - with Ctrl on the
+    // keypad. @ puts the focus in the console, as a click does; R restarts the story, r asks to
+    // and is refused; ↻ closes the window and opens the story again.
+    void press(const QString &keys) {
+        const QString symbols = u"↑↓⏎⇟⇲ZY+-"_qs;
+        const auto keypad = Qt::ControlModifier | Qt::KeypadModifier;
+        const QKeyCombination combinations[] = {
+            Qt::Key_Up,           Qt::Key_Down,           Qt::Key_Return,
+            Qt::Key_PageDown,     Qt::CTRL | Qt::Key_End, Qt::CTRL | Qt::Key_Z,
+            Qt::CTRL | Qt::Key_Y, keypad | Qt::Key_Plus,  keypad | Qt::Key_Minus};
+        for (QChar key : keys) {
+            QWidget *focus = QApplication::focusWidget();
+            if (key == u'@') {
+                m_output->setFocus();
+            } else if (key == u'↻') {
+                openWindow();
+            } else if (key == u'R' || key == u'r') {
+                m_presenter.answer = key == u'R';
+                m_form->savedGames().restart();
+            } else if (const qsizetype i = symbols.indexOf(key); i >= 0) {
+                QTest::keyClick(focus, combinations[i].key(), combinations[i].keyboardModifiers());
+            } else {
+                typeText(focus, key);
+            }
+        }
+    }
+
+    QString shown() const { return m_output->toPlainText(); }
+
+private Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_home->filePath(u"data"_qs).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_home->filePath(u"config"_qs).toLocal8Bit());
+        m_stories.write(u"кухня.teg"_qs, kitchenStory());
+        openWindow();
+    }
+
+    // After the turns «считать» and «осм», the keys; then how the console begins, what the input
+    // line holds (nothing unless said), whether a turn can be played again, and the steps of
+    // larger text.
+    void keys_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("console");
+        QTest::addColumn<bool>("canRedo");
+        QTest::addColumn<int>("zoom");
+        const auto row = [](const char *name, const QString &keys, const QString &console,
+                            const QString &line = {}, bool canRedo = false, int zoom = 0) {
+            QTest::newRow(name) << keys << line << console << canRedo << zoom;
+        };
+        row("markup is shown as printed", u"выделить⏎"_qs, u">выделить\n\n<b>жирный</b> <i>\n"_qs);
+        row("Up stops at the first line", u"↑↑↑"_qs, kLooked, u"считать"_qs);
+        row("a half-typed line waits below", u"вз↑↑↓↓"_qs, kLooked, u"вз"_qs);
+        row("Enter plays a recalled line", u"↑↑⏎"_qs, kCounted);
+        row("typing in the console goes to the line", u"@считать⏎"_qs, kCounted);
+        row("undo on an empty line", u"Z"_qs, kCounted, {}, true);
+        row("undo, redo", u"ZY"_qs, kLooked);
+        row("undo on a typed line edits it", u"абZ"_qs, kLooked);
+        row("a turn drops what could be redone", u"Zосм⏎"_qs, kLooked);
+        row("restart", u"R"_qs, kOpening);
+        row("restart refused", u"r"_qs, kLooked);
+        row("the game goes on when the story is opened again", u"↻↑"_qs, kLooked, u"осм"_qs);
+        row("zoom types nothing", u"++-"_qs, kLooked, {}, false, 1);
+    }
+
+    void keys() {
+        QFETCH(QString, keys);
+        QFETCH(QString, console);
+        QFETCH(int, zoom);
+        const double size = m_output->font().pointSizeF() * std::pow(1.125, zoom);
+        press(u"считать⏎осм⏎"_qs + keys);
+        QTEST(m_input->text(), "line");
+        QVERIFY2(shown().startsWith(console), qPrintable(shown()));
+        QTEST(control<QAction>(*m_form, "Redo")->isEnabled(), "canRedo");
+        QVERIFY(m_input->hasFocus());
+        QCOMPARE(m_output->font().pointSizeF(), size);
+    }
+
+    // A turn longer than the console opens at its first line; PgDn and Ctrl+End read on.
+    void aLongTurnOpensAtItsStart() {
+        const QScrollBar *scroll = m_output->verticalScrollBar();
+        press(u"петь⏎"_qs);
+        QVERIFY(shown().endsWith(u"Куплет 100.\n"_qs) && scroll->value() == 0);
+        press(u"⇟"_qs);
+        QVERIFY(scroll->value() > 0);
+        press(u"⇲"_qs);
+        QCOMPARE(scroll->value(), scroll->maximum());
+    }
+
+    // A broken autosave is set aside, and the story starts afresh.
+    void aBrokenAutosaveIsSetAside() {
+        press(u"считать⏎"_qs);
+        const QDir folder(MainForm::DataFolder() + u"/autosave"_qs);
+        QVERIFY(overwrite(folder.filePath(folder.entryList(QDir::Files).constFirst()),
+                          "zuft-save 999\n"));
+        openWindow();
+        QVERIFY(shown().startsWith(kOpening));
+        QVERIFY(control<QLabel>(*m_form, "Note")->text().contains(u"отложена"_qs));
+        QCOMPARE(folder.entryList(QDir::Files).size(), 2);
+    }
+
+    // A save that fails, on a full disk or to a folder, keeps the old file and says why, as a
+    // restore from a missing file does; a save of a story changed since says from which turn.
+    void savesAndRestoresFiles() {
+        SavedGames &games = m_form->savedGames();
+        const QString save = m_home->filePath(u"игра.zsave"_qs);
+        press(u"считать⏎"_qs);
+        QVERIFY(games.saveTo(save));
+        const QByteArray saved = contents(save);
+        press(u"осм⏎"_qs);
+        {
+            const FullDisk full;
+            QVERIFY(!games.saveTo(save));
+        }
+        QVERIFY(!games.saveTo(m_home->path()));
+        QVERIFY(!games.restoreFrom(m_home->filePath(u"нет"_qs)));
+        QCOMPARE(m_presenter.messages.size(), 3);
+        QCOMPARE(contents(save), saved);
+        QVERIFY(shown().startsWith(kLooked));
+        QVERIFY(games.restoreFrom(save));
+        QCOMPARE(shown(), kCounted);
+
+        m_stories.write(u"кухня.teg"_qs, kitchenStory(u"Два"_qs));
+        openWindow();
+        QVERIFY(m_form->savedGames().restoreFrom(save));
+        QVERIFY(ToQString(m_presenter.messages.last().text).contains(u"ходе 1"_qs));
+    }
+
+    // «Настройки...» shows the size in force and explains a wrong one. What the player chose
+    // comes back at the next start; a broken settings file falls back to the defaults; settings
+    // that cannot be kept are told once, and still apply.
+    void settingsLast() {
+        auto *opts = control<Opts>(*m_form, "Opts");
+        auto *size = control<QLineEdit>(*opts, "FontSize1");
+        auto *problem = control<QLabel>(*opts, "Problem");
+        m_form->openSettings();
+        QVERIFY(!size->text().isEmpty());
+        size->setText(u"1000"_qs);
+        QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
+        QVERIFY(opts->isVisible() && problem->isVisible());
+        QVERIFY(problem->text().contains(u"от 4 до 144"_qs));
+        size->setText(u"15,5"_qs);
+        QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
+        QVERIFY(!opts->isVisible());
+        m_form->zoom(+1);
+        m_form->setTheme(Theme::Dark);
+        const QColor dark = m_output->palette().color(QPalette::Base);
+        openWindow();
+        QCOMPARE(m_output->font().pointSizeF(), 15.5 * 1.125);
+        QCOMPARE(m_output->palette().color(QPalette::Base), dark);
+
+        const QString settings = WindowSettings::DefaultPath();
+        QVERIFY(overwrite(settings, "\x01\xff[[[\nview/zoom=много\nfont/size=-3\n"));
+        openWindow();
+        QCOMPARE(m_output->font(), QApplication::font());
+
+        QVERIFY(QFile::remove(settings) && QDir().mkpath(settings + u"/in-the-way"_qs));
+        m_form->zoom(+1);
+        m_form->zoom(+1);
+        QCOMPARE(m_presenter.messages.size(), 1);
+        QCOMPARE(m_output->font().pointSizeF(), QApplication::font().pointSizeF() * 1.125 * 1.125);
+    }
+
+    // «История игры» shows the game as the console showed it, each find in turn (n for next,
+    // p for previous) lands where the row says (-1 for nowhere) whatever the case, and the view
+    // says what it did.
+    void historyFindsIgnoringCase_data() {
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("directions");
+        QTest::addColumn<QList<int>>("found");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const char *name, const QString &wanted, const QString &directions,
+                            const QList<int> &found, const QString &status) {
+            QTest::newRow(name) << wanted << directions << found << status;
+        };
+        row("Cyrillic, Ё and ё", u"ЁЛК"_qs, u"nnn"_qs, {29, 35, 29},
+            u"Поиск продолжен с начала."_qs);
+        row("previous from the start", u"ёлк"_qs, u"p"_qs, {35}, u"Поиск продолжен с конца."_qs);
+        row("Latin", u"TREE"_qs, u"nnp"_qs, {41, 46, 41}, QString());
+        row("nowhere", u"дерево"_qs, u"n"_qs, {-1}, u"Не найдено: «дерево»."_qs);
+    }
+
+    void historyFindsIgnoringCase() {
+        QFETCH(QString, wanted);
+        QFETCH(QString, directions);
+        const QString opening = shown();
+        press(u"ёлка⏎"_qs);
+        control<QAction>(*m_form, "History")->trigger();
+        const auto &view = *control<HistoryView>(*m_form, "HistoryView");
+        auto *text = control<QPlainTextEdit>(view, "HistoryText");
+        QCOMPARE(text->toPlainText(), opening + u'\n' + shown());
+        control<QLineEdit>(view, "FindText")->setText(wanted);
+        QList<int> found;
+        for (QChar direction : directions) {
+            control<QPushButton>(view, direction == u'n' ? "FindNext" : "FindPrevious")->click();
+            const QTextCursor at = text->textCursor();
+            const bool match = at.selectedText().compare(wanted, Qt::CaseInsensitive) == 0;
+            found.append(at.hasSelection() && match ? at.selectionStart() : -1);
+        }
+        QTEST(found, "found");
+        QTEST(control<QLabel>(view, "FindStatus")->text(), "status");
+    }
+
+    // The history saved as text is what the view shows, in UTF-8; a file that cannot be written
+    // is told in a box. The start of a game too long to keep is said to be forgotten.
+    void historySavesWhatItShows() {
+        control<QAction>(*m_form, "History")->trigger();
+        auto &view = *control<HistoryView>(*m_form, "HistoryView");
+        const QString path = m_home->filePath(u"история.txt"_qs);
+        QVERIFY(view.saveTo(path));
+        QCOMPARE(contents(path),
+                 control<QPlainTextEdit>(view, "HistoryText")->toPlainText().toUtf8());
+        QVERIFY(!view.saveTo(m_home->filePath(u"нет такой папки/история.txt"_qs)));
+        QCOMPARE(m_presenter.messages.size(), 1);
+        QVERIFY(ToQString(m_presenter.messages[0].text).contains(u"нет такой папки"_qs));
+        view.setHistory({u"", u"", u">ждать\r\nПрошёл час.\r\n"}, 2);
+        QVERIFY(control<QPlainTextEdit>(view, "HistoryText")
+                    ->toPlainText()
+                    .endsWith(u"Забыто ходов: 2.\n\n>ждать\nПрошёл час.\n"_qs));
+    }
+
+    // The debug view (F12) follows the game: every section as one line, its heading, then each
+    // row's two columns.
+    void debugViewShowsTheWorldAsTheTurnLeftIt() {
+        control<QAction>(*m_form, "DebugViewShown")->trigger();
+        press(u"ёлка⏎"_qs);
+        const auto *tree = control<QTreeWidget>(*m_form, "DebugTree");
+        QStringList sections;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *section = tree->topLevelItem(i);
+            sections.append(section->text(0));
+            for (int row = 0; row < section->childCount(); ++row)
+                sections.last() += u" | %1 = %2"_qs.arg(section->child(row)->text(0),
+                                                        section->child(row)->text(1));
+        }
+        QCOMPARE(sections, QStringList({u"Комната | Имя = кухня | Заголовок =  | Номер = 1"_qs,
+                                        u"Предметы здесь (0)"_qs,
+                                        u"Предметы у игрока (1) | хлеб = слово «хлебушек», № 1"_qs,
+                                        u"Переменные (1) | ель = 1"_qs,
+                                        u"Строка сценария | Номер = 12 | Текст = wait"_qs,
+                                        u"Последнее ожидание | Номер = 12 | Текст = wait"_qs}));
+    }
+
+    // A screen reader hears what the turn printed, without the echo of the typed line and
+    // without layout characters.
+    void screenReadersHearEachTurn() {
+        press(u"считать⏎"_qs);
+        QCOMPARE(control<TurnAnnouncer>(*m_form, "TurnAnnouncer")->accessibleName(),
+                 u"раз\nдва\nтри"_qs);
+        QCOMPARE(TurnAnnouncer::PlainText(u">взять\r\n\r\nа\u2028б\r\n\tв\u200e\r\n\r\n", u"взять"),
+                 u"а\nб\n\tв"_qs);
+    }
+
+    // The console's menu: copy and select all, then the window's own items.
+    void consoleMenuKeepsItsItems() {
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            for (const QAction *action : QApplication::activePopupWidget()->actions())
+                offered.append(action->text());
+            QApplication::activePopupWidget()->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20},
+                                m_output->viewport()->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(m_output->viewport(), &click);
+        QVERIFY(offered.size() > 10);
+        for (const char *name : {"ClearConsole", "Settings", "SaveGame", "Undo", "History"})
+            QVERIFY2(offered.contains(control<QAction>(*m_form, name)->text()), name);
+    }
 };
-
-void GameWindowTest::init() {
-    m_home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", m_home->filePath(u"data"_qs).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", m_home->filePath(u"config"_qs).toLocal8Bit());
-    m_stories.write(u"кухня.teg"_qs, kitchenStory());
-    openWindow();
-}
-
-void GameWindowTest::openWindow() {
-    m_form.reset();
-    m_presenter = RecordingPresenter();
-    m_form = std::make_unique<MainForm>(m_presenter);
-    m_output = control<QPlainTextEdit>(*m_form, "Output");
-    m_input = control<CommandLine>(*m_form, "Input1");
-    QVERIFY(m_form->LoadFile(m_stories.path(u"кухня.teg"_qs)));
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-}
-
-void GameWindowTest::type(const QString &line) {
-    typeText(m_input, line);
-    QTest::keyClick(m_input, Qt::Key_Return);
-}
-
-void GameWindowTest::playThree() {
-    for (const QString &line : {u"считать"_qs, u"осм"_qs, u"взять хлеб"_qs})
-        type(line);
-}
-
-void GameWindowTest::playsTurns_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("console");
-    QTest::newRow("a room function") << QStringList{u"считать"_qs} << kCounted;
-    QTest::newRow("each turn shows only itself")
-        << QStringList{u"считать"_qs, u"взять хлеб"_qs, u"инв"_qs}
-        << u">инв\n\nУ вас есть с собой:\nхлеб\n"_qs;
-    QTest::newRow("the echo keeps the typed case")
-        << QStringList{u"ВЗЯТЬ Хлеб"_qs}
-        << u">ВЗЯТЬ Хлеб\n\nПредмет не поддерживает это деиствие!\n"_qs;
-    QTest::newRow("markup is shown as printed")
-        << QStringList{u"выделить"_qs} << u">выделить\n\n<b>жирный</b> <i>\n"_qs;
-    QTest::newRow("a blank line changes nothing")
-        << QStringList{u"считать"_qs, u"  "_qs} << kCounted;
-}
-
-void GameWindowTest::playsTurns() {
-    QFETCH(QStringList, lines);
-    QFETCH(QString, console);
-    for (const QString &line : lines)
-        type(line);
-    QCOMPARE(shown(), console);
-    QCOMPARE(m_input->text(), QString());
-}
-
-// Keys after the turns «считать», «осм»: a letter types itself, ↑ ↓ ⏎ are the arrows and
-// Enter, Z and Y come with Ctrl, + and - with Ctrl on the keypad.
-void GameWindowTest::keys_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("inConsole");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("first"); // the console's first line
-    QTest::addColumn<int>("zoom");      // steps of larger text
-    QTest::newRow("Up recalls the last line") << u"↑"_qs << false << u"осм"_qs << u">осм"_qs << 0;
-    QTest::newRow("Up stops at the first")
-        << u"↑↑↑"_qs << false << u"считать"_qs << u">осм"_qs << 0;
-    QTest::newRow("a half-typed line waits below")
-        << u"вз↑↑↓↓"_qs << false << u"вз"_qs << u">осм"_qs << 0;
-    QTest::newRow("Enter plays a recalled line")
-        << u"↑↑⏎"_qs << false << QString() << u">считать"_qs << 0;
-    QTest::newRow("typing in the console goes to the line")
-        << u"считать⏎"_qs << true << QString() << u">считать"_qs << 0;
-    QTest::newRow("undo on an empty line") << u"Z"_qs << false << QString() << u">считать"_qs << 0;
-    QTest::newRow("undo, redo") << u"ZY"_qs << false << QString() << u">осм"_qs << 0;
-    QTest::newRow("undo on a typed line edits it")
-        << u"абZ"_qs << false << QString() << u">осм"_qs << 0;
-    QTest::newRow("zoom types nothing") << u"++-"_qs << false << QString() << u">осм"_qs << 1;
-}
-
-void GameWindowTest::keys() {
-    QFETCH(QString, keys);
-    QFETCH(bool, inConsole);
-    QFETCH(int, zoom);
-    type(u"считать"_qs);
-    type(u"осм"_qs);
-    (inConsole ? static_cast<QWidget *>(m_output) : m_input)->setFocus();
-    const double size = m_output->font().pointSizeF() * std::pow(1.125, zoom);
-    for (QChar key : keys) {
-        QWidget *focus = QApplication::focusWidget();
-        if (key == u'↑' || key == u'↓' || key == u'⏎')
-            QTest::keyClick(focus, key == u'⏎'   ? Qt::Key_Return
-                                   : key == u'↑' ? Qt::Key_Up
-                                                 : Qt::Key_Down);
-        else if (key == u'Z' || key == u'Y')
-            QTest::keyClick(focus, Qt::Key(key.unicode()), Qt::ControlModifier);
-        else if (key == u'+' || key == u'-')
-            QTest::keyClick(focus, Qt::Key(key.unicode()),
-                            Qt::ControlModifier | Qt::KeypadModifier);
-        else
-            typeText(focus, key);
-    }
-    QTEST(m_input->text(), "line");
-    QTEST(firstLine(), "first");
-    QVERIFY(m_input->hasFocus());
-    QCOMPARE(m_output->font().pointSizeF(), size);
-}
-
-// A turn longer than the console opens at its first line; PgDn and Ctrl+End read on.
-void GameWindowTest::aLongTurnOpensAtItsStart() {
-    QScrollBar *scroll = m_output->verticalScrollBar();
-    type(u"петь"_qs);
-    QVERIFY(shown().endsWith(u"Куплет 100.\n"_qs));
-    QCOMPARE(scroll->value(), 0);
-    QTest::keyClick(m_input, Qt::Key_PageDown);
-    QVERIFY(scroll->value() > 0);
-    QTest::keyClick(m_input, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(scroll->value(), scroll->maximum());
-}
-
-// After the turns «считать», «осм», «взять хлеб»: the actions, then the console's first line.
-void GameWindowTest::gameActions_data() {
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<bool>("canRedo");
-    QTest::newRow("undo") << QStringList{u"undo"_qs} << u">осм"_qs << true;
-    QTest::newRow("undo to the opening")
-        << QStringList{u"undo"_qs, u"undo"_qs, u"undo"_qs} << kOpening << true;
-    QTest::newRow("undo, redo") << QStringList{u"undo"_qs, u"redo"_qs} << u">взять хлеб"_qs
-                                << false;
-    QTest::newRow("a turn drops what could be redone")
-        << QStringList{u"undo"_qs, u"считать"_qs} << u">считать"_qs << false;
-    QTest::newRow("restart") << QStringList{u"restart"_qs} << kOpening << false;
-    QTest::newRow("restart refused") << QStringList{u"no restart"_qs} << u">взять хлеб"_qs << false;
-    QTest::newRow("restart undone")
-        << QStringList{u"restart"_qs, u"undo"_qs} << u">взять хлеб"_qs << true;
-}
-
-void GameWindowTest::gameActions() {
-    QFETCH(QStringList, actions);
-    QFETCH(bool, canRedo);
-    playThree();
-    for (const QString &action : actions) {
-        m_presenter.answer = action != u"no restart";
-        if (action == u"undo")
-            m_form->savedGames().undo();
-        else if (action == u"redo")
-            m_form->savedGames().redo();
-        else if (action.endsWith(u"restart"))
-            m_form->savedGames().restart();
-        else
-            type(action);
-    }
-    QTEST(firstLine(), "first");
-    QCOMPARE(control<QAction>(*m_form, "Redo")->isEnabled(), canRedo);
-}
-
-// Closing the window and opening the story again brings the game back where it stood, with the
-// input line's history; a broken autosave is set aside, and the story starts afresh.
-void GameWindowTest::theGameGoesOnWhenTheStoryIsOpenedAgain() {
-    playThree();
-    openWindow();
-    QCOMPARE(firstLine(), u">взять хлеб"_qs);
-    QVERIFY(control<QLabel>(*m_form, "Note")->text().contains(u"Игра продолжается"_qs));
-    QTest::keyClick(m_input, Qt::Key_Up);
-    QCOMPARE(m_input->text(), u"взять хлеб"_qs);
-
-    const QDir folder(MainForm::DataFolder() + u"/autosave"_qs);
-    QFile autosave(folder.filePath(folder.entryList(QDir::Files).constFirst()));
-    QVERIFY(autosave.open(QIODevice::WriteOnly));
-    autosave.write("zuft-save 999\n");
-    autosave.close();
-    openWindow();
-    QCOMPARE(firstLine(), kOpening);
-    QVERIFY(control<QLabel>(*m_form, "Note")->text().contains(u"отложена"_qs));
-    QCOMPARE(folder.entryList(QDir::Files).size(), 2);
-}
-
-void GameWindowTest::savesAndRestoresFiles() {
-    SavedGames &games = m_form->savedGames();
-    const QString save = m_home->filePath(u"игра.zsave"_qs);
-    type(u"считать"_qs);
-    QVERIFY(games.saveTo(save));
-    type(u"осм"_qs);
-    QVERIFY(games.restoreFrom(save));
-    QCOMPARE(shown(), kCounted);
-    // A folder cannot be written over, nor a missing file read: a box says why, nothing changes.
-    QVERIFY(!games.saveTo(m_home->path()));
-    QVERIFY(!games.restoreFrom(m_home->filePath(u"нет"_qs)));
-    QCOMPARE(m_presenter.messages.size(), 2);
-    QCOMPARE(shown(), kCounted);
-
-    // The author changed the story since: the player is told on opening it and on restoring.
-    m_stories.write(u"кухня.teg"_qs, kitchenStory(u"Два"_qs));
-    openWindow();
-    QVERIFY(control<QLabel>(*m_form, "Note")->text().contains(u"изменилась"_qs));
-    QVERIFY(m_form->savedGames().restoreFrom(save));
-    QVERIFY(ToQString(m_presenter.messages.last().text).contains(u"ходе 1"_qs));
-}
-
-void GameWindowTest::settingsLast() {
-    auto *opts = control<Opts>(*m_form, "Opts");
-    m_form->openSettings();
-    auto *size = control<QLineEdit>(*opts, "FontSize1");
-    QVERIFY(!size->text().isEmpty()); // the size in force
-    size->setText(u"1000"_qs);
-    QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
-    QVERIFY(opts->isVisible());
-    QVERIFY(control<QLabel>(*opts, "Problem")->text().contains(u"от 4 до 144"_qs));
-    size->setText(u"15,5"_qs);
-    QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
-    QVERIFY(!opts->isVisible());
-    m_form->zoom(+1);
-    m_form->setTheme(Theme::Dark);
-    const QColor dark = m_output->palette().color(QPalette::Base);
-    openWindow();
-    QCOMPARE(m_output->font().pointSizeF(), 15.5 * 1.125);
-    QCOMPARE(m_output->palette().color(QPalette::Base), dark);
-
-    // A settings file that is not one gives the story's own look.
-    m_form.reset();
-    QFile file(WindowSettings::DefaultPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x01\xff[[[\nview/zoom=много\nfont/size=-3\n");
-    file.close();
-    openWindow();
-    QCOMPARE(m_output->palette().color(QPalette::Base), QColor(255, 255, 192));
-    QCOMPARE(m_output->font(), QApplication::font());
-
-    // Settings that cannot be kept are told once, and still apply.
-    QVERIFY(file.remove() && QDir().mkpath(WindowSettings::DefaultPath() + u"/in-the-way"_qs));
-    m_form->zoom(+1);
-    m_form->zoom(+1);
-    QCOMPARE(m_presenter.messages.size(), 1);
-    QCOMPARE(m_output->font().pointSizeF(), QApplication::font().pointSizeF() * 1.125 * 1.125);
-}
-
-void GameWindowTest::screenReadersHearEachTurnOnce() {
-    QCOMPARE(m_form->findChild<QPushButton *>(u"BtnOk"_qs), nullptr);
-    QVERIFY(!m_output->accessibleName().isEmpty() && !m_input->accessibleDescription().isEmpty());
-    type(u"считать"_qs);
-    QCOMPARE(control<TurnAnnouncer>(*m_form, "TurnAnnouncer")->accessibleName(),
-             u"раз\nдва\nтри"_qs);
-    QCOMPARE(TurnAnnouncer::PlainText(u">взять\r\n\r\nа\u2028б\r\n\tв\u200e\r\n\r\n", u"взять"),
-             u"а\nб\n\tв"_qs);
-}
-
-void GameWindowTest::consoleMenuKeepsItsItems() {
-    QStringList offered;
-    QTimer::singleShot(0, [&offered] {
-        for (const QAction *action : QApplication::activePopupWidget()->actions())
-            offered.append(action->text());
-        QApplication::activePopupWidget()->close();
-    });
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {20, 20},
-                                 m_output->viewport()->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(m_output->viewport(), &rightClick);
-    QVERIFY(offered.size() > 10); // copy and select all, then the window's
-    for (const char *name : {"ClearConsole", "Settings", "SaveGame", "Undo", "Restart", "History"})
-        QVERIFY2(offered.contains(control<QAction>(*m_form, name)->text()), name);
-}
 
 QTEST_MAIN(GameWindowTest)
 #include "GameWindowTest.moc"
