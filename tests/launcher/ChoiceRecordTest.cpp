@@ -55,14 +55,11 @@ TEST_F(ChoiceRecordTest, ReadsTheFirstField) {
 }
 
 TEST_F(ChoiceRecordTest, KeepsOnlyPathsItCanGiveBack) {
-    const std::pair<std::u16string, bool> cases[] = {
-        {u"/home/игрок/Замок «Ёж».teg", true},
-        {u"/a b/c,d.teg", true},
-        {u"/a\"b.teg", false},
-        {u"/故事.teg", false},
-    };
     ChoiceRecord record(path("special1.tmp"));
-    for (const auto &[chosen, held] : cases) {
+    for (const auto &[chosen, held] : {std::pair{u"/home/игрок/Замок «Ёж».teg", true},
+                                       {u"/a b/c,d.teg", true},
+                                       {u"/a\"b.teg", false},
+                                       {u"/故事.teg", false}}) {
         ASSERT_TRUE(record.Write(kBefore));
         EXPECT_EQ(record.Write(chosen), held);
         std::u16string read;
