@@ -32,15 +32,19 @@ int zoomFrom(const QVariant &value) {
 
 } // namespace
 
+WindowSettings::WindowSettings(QString path)
+    : m_path(std::move(path)), m_file(std::make_unique<QSettings>(m_path, QSettings::IniFormat)),
+      m_broken(m_file->status() != QSettings::NoError) {}
+
 QString WindowSettings::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
            QStringLiteral("/zuft.conf");
 }
 
 WindowPreferences WindowSettings::Read() const {
-    const QSettings file(m_path, QSettings::IniFormat);
+    const QSettings &file = *m_file;
     WindowPreferences preferences;
-    if (file.status() != QSettings::NoError)
+    if (m_broken)
         return preferences;
     preferences.fontFamily = file.value(kFontFamily).toString();
     preferences.fontSize = fontSizeFrom(file.value(kFontSize));
@@ -51,8 +55,7 @@ WindowPreferences WindowSettings::Read() const {
 }
 
 QByteArray WindowSettings::Geometry() const {
-    const QSettings file(m_path, QSettings::IniFormat);
-    return file.status() == QSettings::NoError ? file.value(kGeometry).toByteArray() : QByteArray();
+    return m_broken ? QByteArray() : m_file->value(kGeometry).toByteArray();
 }
 
 bool WindowSettings::Write(const WindowPreferences &preferences) {
@@ -73,12 +76,13 @@ bool WindowSettings::WriteGeometry(const QByteArray &geometry) {
 // leaves the old one; sync() and status() tell whether it got there.
 template <typename Fill> bool WindowSettings::write(Fill fill) {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSettings file(m_path, QSettings::IniFormat);
-    if (file.status() == QSettings::FormatError)
+    QSettings &file = *m_file;
+    if (m_broken)
         file.clear(); // a broken file is written anew rather than kept broken
     fill(file);
     file.sync();
     if (file.status() == QSettings::NoError) {
+        m_broken = false;
         m_error.clear();
         return true;
     }

@@ -4,7 +4,9 @@
 #include "Theme.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
+#include <memory>
 
 // What the player chose for the game window, kept from one run to the next.
 struct WindowPreferences {
@@ -26,9 +28,12 @@ inline constexpr int kLargestZoom = 16;
 // The settings file of the game window (an INI file). Reading never fails: a missing, unreadable
 // or broken file, or a value that makes no sense, gives the default. Writing checks that the file
 // was written (it is replaced whole, or left as it was) and says why not.
+//
+// The file is opened once, when the window is made: the toolkit tells only the first reader of a
+// file that it is broken, and whatever it could read of a broken file must not be taken.
 class WindowSettings {
 public:
-    explicit WindowSettings(QString path = DefaultPath()) : m_path(std::move(path)) {}
+    explicit WindowSettings(QString path = DefaultPath());
     // zuft.conf in the user's configuration folder for the program.
     static QString DefaultPath();
 
@@ -46,5 +51,7 @@ private:
     template <typename Fill> bool write(Fill fill);
 
     QString m_path;
+    std::unique_ptr<QSettings> m_file;
+    bool m_broken;
     QString m_error;
 };
