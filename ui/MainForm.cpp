@@ -93,7 +93,12 @@ MainForm::MainForm(MessagePresenter &presenter, StoryEncoding encoding, QWidget 
     readSettings();
 }
 
-MainForm::~MainForm() = default;
+// Closing the window as it is destroyed hides its docks, whose signals would reach this window's
+// slots when it is a plain widget already.
+MainForm::~MainForm() {
+    m_debugDock->blockSignals(true);
+    m_panelDock->blockSignals(true);
+}
 
 QString MainForm::DataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
