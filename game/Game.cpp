@@ -94,8 +94,12 @@ void Game::Begin() {
         m_record->Replaced(*this);
 }
 
+// The story made with the game runs the first opening: its world is large, and making a second
+// one at once would set it all up twice before the player sees the first line.
 void Game::startStory() {
-    m_story = std::make_unique<Story>(m_relay, m_relay);
+    if (m_storyStarted)
+        m_story = std::make_unique<Story>(m_relay, m_relay);
+    m_storyStarted = true;
     m_story->Start(m_script);
     remember();
 }

@@ -106,6 +106,7 @@ private:
     std::u16string m_name;
     StoryEncoding m_encoding = StoryEncoding::Detect;
     std::unique_ptr<Story> m_story;
+    bool m_storyStarted = false;
     Journal m_journal;
     std::vector<std::u16string> m_history;
     bool m_keepHistory = false;
