@@ -6,7 +6,7 @@
 struct Game::Replayed {
     std::unique_ptr<Story> story;
     std::vector<std::uint32_t> answers; // of the entries played, in order
-    std::vector<std::u16string> history;
+    ExchangeHistory history;
     int firstDifference = 0;
     bool cancelled = false;
 };
@@ -86,8 +86,7 @@ bool Game::LoadBytes(std::string_view bytes, std::u16string_view name, StoryEnco
 
 void Game::Begin() {
     m_journal = Journal();
-    m_history.clear();
-    m_historySize = m_forgotten = 0;
+    m_history.Clear();
     m_relay.Forget();
     startStory();
     if (m_record)
@@ -104,24 +103,15 @@ void Game::startStory() {
     remember();
 }
 
-// The console as this exchange left it joins the history; the oldest exchanges are forgotten
-// when the history grows too long.
+// The console as this exchange left it joins the history, in place of any that could have been
+// redone.
 void Game::remember() {
-    m_history.resize(m_journal.Position());
-    m_history.push_back(exchange());
-    m_historySize += m_history.back().size();
-    forgetOldest();
+    m_history.KeepFirst(m_journal.Position());
+    m_history.Add(exchange());
 }
 
 std::u16string Game::exchange() const {
     return m_keepHistory ? m_relay.Screen() : std::u16string();
-}
-
-void Game::forgetOldest() {
-    while (m_historySize > kMostHistory && m_forgotten + 1 < m_history.size()) {
-        m_historySize -= m_history[m_forgotten].size();
-        std::u16string().swap(m_history[m_forgotten++]);
-    }
 }
 
 void Game::Turn(std::u16string_view line) {
@@ -236,7 +226,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
     m_relay.Forget();
     replayed->story = std::make_unique<Story>(m_relay, m_relay);
     replayed->story->Start(m_script);
-    replayed->history.push_back(exchange());
+    replayed->history.Add(exchange());
     const std::size_t total = journal.Position();
     int turns = 0;
     for (std::size_t i = 0; i < total; ++i) {
@@ -257,7 +247,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
             replayed->answers.push_back(m_relay.Answer());
             ++turns;
         }
-        replayed->history.push_back(exchange());
+        replayed->history.Add(exchange());
         if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
             replayed->firstDifference = turns;
             if (stopAtDifference)
@@ -275,10 +265,6 @@ void Game::adopt(Replayed &replayed, Journal &journal) {
     m_journal = std::move(journal);
     m_story = std::move(replayed.story);
     m_history = std::move(replayed.history);
-    m_historySize = m_forgotten = 0;
-    for (const std::u16string &exchange : m_history)
-        m_historySize += exchange.size();
-    forgetOldest();
     const std::size_t position = m_journal.Position();
     m_relay.Reveal(position > 0 &&
                    m_journal.Entries()[position - 1].kind == JournalEntry::Kind::Turn);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExchangeHistory.h"
 #include "Journal.h"
 #include "Relay.h"
 #include "SaveFile.h"
@@ -78,14 +79,12 @@ public:
     const Story &story() const { return *m_story; }
     const Journal &journal() const { return m_journal; }
     // What the console showed after the opening and after each entry in effect: the whole game
-    // so far, exchange by exchange. When it grows past kMostHistory characters the oldest
-    // exchanges are forgotten (left empty), so that an endless game fits in memory.
+    // so far, exchange by exchange, its oldest exchanges forgotten when it grows too long.
     // Only a front end that shows the history asks to keep it; the exchanges are empty otherwise.
-    const std::vector<std::u16string> &History() const { return m_history; }
+    const std::vector<std::u16string> &History() const { return m_history.Exchanges(); }
     void KeepHistory(bool keep) { m_keepHistory = keep; }
     // How many exchanges at the start of the history were forgotten.
-    std::size_t ForgottenExchanges() const { return m_forgotten; }
-    static constexpr std::size_t kMostHistory = 32 << 20;
+    std::size_t ForgottenExchanges() const { return m_history.Forgotten(); }
     SaveHeader Header() const;
     const std::string &Path() const { return m_path; }
 
@@ -96,7 +95,6 @@ private:
     void adopt(Replayed &replayed, Journal &journal);
     void startStory();
     void remember();
-    void forgetOldest();
     std::u16string exchange() const;
     void record(std::string_view event);
 
@@ -108,9 +106,7 @@ private:
     std::unique_ptr<Story> m_story;
     bool m_storyStarted = false;
     Journal m_journal;
-    std::vector<std::u16string> m_history;
+    ExchangeHistory m_history;
     bool m_keepHistory = false;
-    std::size_t m_historySize = 0; // characters
-    std::size_t m_forgotten = 0;   // the exchanges at the start of the history left empty
     GameRecord *m_record = nullptr;
 };

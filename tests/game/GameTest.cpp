@@ -150,4 +150,19 @@ TEST(Autosave, AGameComesBackAfterACrashAndABrokenOneIsSetAside) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(Game, TheHistoryForgetsItsOldestExchangesAndCountsWhatUndoDrops) {
+    ExchangeHistory history(10);
+    for (const char16_t *exchange : {u"один", u"два", u"три", u"четыре"})
+        history.Add(exchange);
+    EXPECT_EQ(history.Forgotten(), 2u); // 16 characters: "один" and "два" go
+    EXPECT_EQ(history.Characters(), 9u);
+    history.KeepFirst(3); // an undone turn is dropped
+    EXPECT_EQ(history.Characters(), 3u);
+    history.Add(u"пять");
+    EXPECT_EQ(history.Forgotten(), 2u);
+    history.Add(std::u16string(20, u'x')); // the newest is kept whole, whatever its size
+    EXPECT_EQ(history.Forgotten(), 4u);
+    EXPECT_EQ(history.Exchanges().back().size(), 20u);
+}
+
 } // namespace
