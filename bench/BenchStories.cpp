@@ -42,6 +42,7 @@ std::u16string itemTitle(int k) {
 std::u16string variableName(int k) {
     return u"перем" + number((k - 1) % kWorldSize + 1);
 }
+// What a jump names; the line it jumps to carries the same words with a colon.
 std::u16string chapterLabel(int k) {
     return u"rem глава" + number(k);
 }
@@ -106,7 +107,7 @@ void addWorld(StoryText &story, int exits, int startRoom) {
 // other chapter a jump onwards.
 void addChapter(StoryText &story, int k) {
     const std::u16string variable = variableName(k), value = number(k % 7);
-    story << chapterLabel(k)
+    story << chapterLabel(k) + u":"
           << u"pn Глава " + number(k) + u". Волны бьются о скалы, и фонарь качается на ветру."
           << u"p Вы слышите далёкий колокол. & pn Он звонит " + number(k % 12 + 1) + u" раз."
           << u"set " + variable + u"=" + value
@@ -128,6 +129,23 @@ std::string MaximumStory() {
         addChapter(story, k);
     while (story.lineCount() < kMaximumLines - 1)
         story << u"rem конец истории";
+    story << u"wait";
+    return story.bytes();
+}
+
+std::string LargestFile() {
+    StoryText story;
+    addWorld(story, 4, 1);
+    // Every line after the world as long as it can be for the whole to stay within 64 MiB.
+    const std::size_t worldBytes = story.bytes().size();
+    const int fillLines = kMaximumLines - story.lineCount() - 1;
+    const std::size_t lineBytes = ((64u << 20) - worldBytes - 8) / std::size_t(fillLines);
+    std::u16string filler = u"rem ";
+    while (filler.size() + 2 < lineBytes)
+        filler += u"Волны бьются о скалы, и фонарь качается на ветру. ";
+    filler.resize(lineBytes - 2);
+    for (int k = 0; k < fillLines; ++k)
+        story << filler;
     story << u"wait";
     return story.bytes();
 }

@@ -10,6 +10,10 @@
 // Its first run builds the world, describes the first room and stops at the first "wait".
 std::string MaximumStory();
 
+// The largest file a story may be, 64 MiB: the world of the longest story, then comment lines
+// of about 2 KiB each up to the last line.
+std::string LargestFile();
+
 // The largest world: 100 rooms with ten exits each (the longest exits line), 100 items with ten
 // functions each, 100 variables. The player stands in the last room, beside the last item.
 std::string LargestWorld();

@@ -1,5 +1,5 @@
 // zuft-bench-stories DIR: writes the generated stories that the whole-program measurements
-// play: maximum.teg, largest-world.teg, tiny.teg and print-20000.teg.
+// play: maximum.teg, largest-file.teg, largest-world.teg, tiny.teg and print-20000.teg.
 
 #include "BenchStories.h"
 
@@ -27,6 +27,7 @@ int main(int argc, char *argv[]) {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     const bool written = !error && write(dir, "maximum.teg", MaximumStory()) &&
+                         write(dir, "largest-file.teg", LargestFile()) &&
                          write(dir, "largest-world.teg", LargestWorld()) &&
                          write(dir, "tiny.teg", TinyStory()) &&
                          write(dir, "print-20000.teg", PrintingStory(20'000));

@@ -5,11 +5,8 @@ For each program: the time from starting it to the end of its opening text and p
 over ten turns, the time from Enter to the end of the answer and the next prompt. The programs
 take turns run by run, so that a change in the machine's load touches them all alike.
 
-With --qt-core-floor, the least terminal program built on Qt Core takes its turns too: what
-zuft-cli cannot go below as long as it loads Qt Core.
-
 usage: pty_compare.py --zuft-cli PATH --zuft-story PATH --zcode PATH --glulx PATH
-                      [--qt-core-floor PATH] [--runs N] [--turns N] [--json OUT]
+                      [--runs N] [--turns N] [--json OUT]
 """
 
 import argparse
@@ -91,7 +88,6 @@ def main():
     parser.add_argument("--zuft-story", required=True)
     parser.add_argument("--zcode", required=True)
     parser.add_argument("--glulx", required=True)
-    parser.add_argument("--qt-core-floor")
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--turns", type=int, default=10)
     parser.add_argument("--json")
@@ -102,8 +98,6 @@ def main():
         Program("glulxe", ["/usr/games/glulxe", args.glulx], b"look"),
         Program("zuft-cli", [args.zuft_cli, args.zuft_story], "осм".encode()),
     ]
-    if args.qt_core_floor:
-        programs.append(Program("qt-core-floor", [args.qt_core_floor], b"look"))
     results = {p.name: {"first_output_ms": [], "turn_ms": []} for p in programs}
     for run in range(args.runs):
         # Each run starts with another program, so none always goes first.

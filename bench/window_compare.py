@@ -15,6 +15,7 @@ import argparse
 import json
 import os
 import select
+import shutil
 import statistics
 import subprocess
 import tempfile
@@ -150,6 +151,8 @@ def peak_kib(pid):
 
 
 def measure(watcher, program, turns, environment):
+    # Every start is a story's first: no autosave of the runs before to resume.
+    shutil.rmtree(environment["XDG_DATA_HOME"], ignore_errors=True)
     started = time.perf_counter()
     process = subprocess.Popen(program.argv, env=environment, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
@@ -180,7 +183,8 @@ def main():
     server, name = start_xvfb()
     home = tempfile.TemporaryDirectory()
     environment = dict(os.environ, DISPLAY=name, QT_QPA_PLATFORM="xcb", HOME=home.name,
-                       XDG_CONFIG_HOME=home.name, XDG_RUNTIME_DIR=home.name)
+                       XDG_CONFIG_HOME=home.name, XDG_RUNTIME_DIR=home.name,
+                       XDG_DATA_HOME=os.path.join(home.name, "data"))
     programs = [Program("qt-floor", [args.floor], "look"),
                 Program("zuft", [args.zuft, args.story], "осм")]
     if args.big_story:
