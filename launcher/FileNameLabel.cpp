@@ -48,12 +48,21 @@ void FileNameLabel::setChoice(const QString &caption, const QString &path) {
     m_path = path;
     setToolTip(path);
     setAccessibleName(caption + path);
+    // Fitting measures the text in the label's font, which loads the fonts: a launcher that is
+    // never shown (a story named on the command line) would pay for it at every start.
+    if (isVisible())
+        fit();
+}
+
+void FileNameLabel::showEvent(QShowEvent *event) {
+    QLabel::showEvent(event);
     fit();
 }
 
 void FileNameLabel::resizeEvent(QResizeEvent *event) {
     QLabel::resizeEvent(event);
-    fit();
+    if (isVisible())
+        fit();
 }
 
 // The most of the path that the label's lines hold.

@@ -14,6 +14,7 @@ public:
     void setChoice(const QString &caption, const QString &path);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -140,7 +140,6 @@ void MainForm::createControls() {
     m_note->hide();
 
     m_announcer = new TurnAnnouncer(this);
-    m_opts = new Opts(this);
     m_history = new HistoryView(*m_boxes, this);
     setTabOrder(m_output, m_input);
 }
@@ -207,15 +206,6 @@ void MainForm::connectControls() {
     connect(m_input, &CommandLine::submitted, this, &MainForm::playTurn);
     connect(m_output, &QPlainTextEdit::customContextMenuRequested, this,
             &MainForm::showConsoleMenu);
-    connect(m_opts, &Opts::applied, this, [this](const WindowPreferences &chosen) {
-        applyPreferences(chosen);
-        keepPreferences();
-    });
-    connect(m_opts, &QDialog::finished, this, [this] {
-        activateWindow();
-        m_input->setFocus();
-    });
-
     connect(m_router, &MessageRouter::boxAboutToShow, this, [this] { m_console->Flush(); });
     connect(m_router, &MessageRouter::panelWanted, this, [this] {
         showDock(*m_panelDock, true);
@@ -403,7 +393,20 @@ void MainForm::clearConsole() {
     m_console->Flush();
 }
 
+// The settings dialog is made when first opened: listing the fonts that have Cyrillic letters
+// is work that the start of a game should not wait for.
 void MainForm::openSettings() {
+    if (!m_opts) {
+        m_opts = new Opts(this);
+        connect(m_opts, &Opts::applied, this, [this](const WindowPreferences &chosen) {
+            applyPreferences(chosen);
+            keepPreferences();
+        });
+        connect(m_opts, &QDialog::finished, this, [this] {
+            activateWindow();
+            m_input->setFocus();
+        });
+    }
     WindowPreferences shown = m_preferences;
     shown.fontFamily = m_output->font().family();
     if (shown.fontSize == 0)

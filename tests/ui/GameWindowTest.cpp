@@ -203,10 +203,10 @@ private Q_SLOTS:
     // comes back at the next start; a broken settings file falls back to the defaults; settings
     // that cannot be kept are told once, and still apply.
     void settingsLast() {
+        m_form->openSettings();
         auto *opts = control<Opts>(*m_form, "Opts");
         auto *size = control<QLineEdit>(*opts, "FontSize1");
         auto *problem = control<QLabel>(*opts, "Problem");
-        m_form->openSettings();
         QVERIFY(!size->text().isEmpty());
         size->setText(u"1000"_qs);
         QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
