@@ -92,7 +92,7 @@ def main():
     def terminal_median(program, figure):
         return statistics.median(terminal[program][figure])
 
-    for figure, label, digits in (("first_output_ms", "time to the first prompt", 1),
+    for figure, label, digits in (("first_output_ms", "time to the first prompt", 2),
                                   ("turn_ms", "Enter to the next prompt", 3)):
         zuft = terminal_median("zuft-cli", figure)
         others = {p: terminal_median(p, figure) for p in ("dfrotz", "glulxe")}
