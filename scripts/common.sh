@@ -16,7 +16,7 @@ WEB_PACKAGES=(cmake make emscripten nodejs)
 BROWSER_PACKAGES=(chromium chromium-driver python3-selenium)
 # The game window's tests on a real X display: the keys without a window manager, and what a
 # screen reader hears through AT-SPI.
-DESKTOP_PACKAGES=(xvfb xdotool dbus at-spi2-core python3-pyatspi)
+DESKTOP_PACKAGES=(xvfb xdotool python3-xlib dbus at-spi2-core python3-pyatspi)
 # The Debian package's test: cpack's tools, AppStream's checker, and the editors' highlighter.
 PACKAGING_PACKAGES=(dpkg-dev appstream libxml2-utils libkf5syntaxhighlighting-tools)
 
