@@ -1,12 +1,12 @@
 #include "Walkthrough.h"
 
+#include "LinePattern.h"
 #include "OutputStream.h"
 #include "Transcript.h"
 #include "engine/Text.h"
 #include "game/Files.h"
 #include "game/Game.h"
 
-#include <regex>
 #include <vector>
 
 namespace {
@@ -25,17 +25,15 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
-// A regular expression matches characters, not the bytes of UTF-8.
-std::wstring wide(std::string_view utf8) {
-    const std::u16string text = FromUtf8(utf8);
-    std::wstring characters;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        characters += wchar_t(c);
-    }
-    return characters;
+// A check's text as a failure quotes it: its start, when it is long.
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kLongest = 80;
+    if (text.size() <= kLongest)
+        return std::string(text);
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut; // not through a character
+    return std::string(text.substr(0, cut)) + "… (" + std::to_string(text.size()) + " байт)";
 }
 
 // Whether the check holds for the turn's output; `expected` says what it asked for.
@@ -49,23 +47,21 @@ bool holds(std::string_view check, std::string_view output, std::string &expecte
     };
     if (check.size() >= 2 && check.starts_with('/') && check.ends_with('/')) {
         const std::string_view pattern = check.substr(1, check.size() - 2);
-        expected = "ожидалась строка, подходящая под /" + std::string(pattern) + "/";
-        try {
-            const std::wregex re(wide(pattern));
-            return any([&](std::string_view line) { return std::regex_search(wide(line), re); });
-        } catch (const std::regex_error &) {
-            expected += " (это не регулярное выражение)";
-            return false;
-        }
+        expected = "ожидалась строка, подходящая под /" + excerpt(pattern) + "/";
+        LinePattern re(pattern);
+        const bool found = re.FoundInAny(lines);
+        if (!re.Problem().empty())
+            expected += " (" + re.Problem() + ")";
+        return found;
     }
     if (check.starts_with('!')) {
         expected =
-            "ожидалось, что ни одна строка не содержит «" + std::string(check.substr(1)) + "»";
+            "ожидалось, что ни одна строка не содержит «" + excerpt(check.substr(1)) + "»";
         return !any([&](std::string_view line) {
             return line.find(check.substr(1)) != std::string_view::npos;
         });
     }
-    expected = "ожидалась строка с «" + std::string(check) + "»";
+    expected = "ожидалась строка с «" + excerpt(check) + "»";
     return any([&](std::string_view line) { return line.find(check) != std::string_view::npos; });
 }
 
@@ -112,6 +108,12 @@ int RunWalkthrough(const std::string &walkthroughPath, const std::string &storyP
         if (!turnShown)
             out.Write("вывод хода:\n" + output + (output.ends_with('\n') ? "" : "\n"));
         turnShown = true;
+    }
+    if (checks == 0) {
+        // A script that checks nothing would pass whatever the story does.
+        out.Write(walkthroughPath + ": в сценарии нет ни одной проверки (ходов " +
+                  std::to_string(turns) + ")\n");
+        return 1;
     }
     out.Write(walkthroughPath + ": ходов " + std::to_string(turns) + ", проверок " +
               std::to_string(checks) + ", " +

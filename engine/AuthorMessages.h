@@ -22,7 +22,10 @@ struct AuthorMessage {
     std::u16string text; // lines separated by CR alone
     MessageIcon icon = MessageIcon::None;
     MessageKind kind = MessageKind::Fault;
-    int line = 0; // the story line it concerns, counted from 1; 0 for none
+    // The story line, counted from 1, where the command it concerns is written: the line of a
+    // function's body for a command of the body, whichever waiting point the box's own text
+    // names. 0 for none.
+    int line = 0;
 };
 
 // The title of the boxes that have none of their own.

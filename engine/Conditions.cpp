@@ -83,7 +83,7 @@ void Story::ConditionCom(std::u16string_view Пар) {
     trace += u'$';
     trace += parts.elsePart;
     Tell(
-        {kApplicationTitle, std::move(trace), MessageIcon::None, MessageKind::Trace, m_cursor + 1});
+        {kApplicationTitle, std::move(trace), MessageIcon::None, MessageKind::Trace, CommandLine()});
     switch (TestCondition(parts.condition)) {
     case Outcome::Then:
         IfCom(parts.thenPart);
@@ -93,7 +93,7 @@ void Story::ConditionCom(std::u16string_view Пар) {
         break;
     case Outcome::ElseInAnotherRoom:
         IfCom(parts.elsePart);
-        Tell({kApplicationTitle, u"n0!", MessageIcon::None, MessageKind::Trace, m_cursor + 1});
+        Tell({kApplicationTitle, u"n0!", MessageIcon::None, MessageKind::Trace, CommandLine()});
         break;
     case Outcome::Nothing:
         break;

@@ -4,13 +4,6 @@
 
 namespace {
 
-// Branches of conditions inside branches nest commands without a jump, and every jump is itself
-// a command, so this bounds all nesting. A level takes up to 2.5 KiB of stack in the unoptimised
-// sanitizer build, so the deepest nesting stays within 5 MiB of the 8 MiB main thread. One more
-// than the runs: a turn's function body is a command before its first jump, and a chain of jumps
-// is to be told as one.
-constexpr int kMaxNestedCommands = Story::kMaxNestedRuns + 1;
-
 // Puts back the parameters of the command that was running before this one.
 class ParameterGuard {
 public:
@@ -71,9 +64,9 @@ const Story::Command *Story::FindCommand(std::u16string_view word) {
 
 // Runs one command. The word arrives lower-cased; the parameters exactly as written.
 void Story::UseCom(std::u16string_view Ком, std::u16string_view Пар) {
-    if (m_commandDepth >= kMaxNestedCommands) {
+    if (m_commandDepth >= Story::kMaxNestedCommands) {
         StopTurn(u"Слишком глубокая вложенность условий.", Пар,
-                 u"не более " + DecimalText(kMaxNestedCommands) + u" вложенных комманд");
+                 u"не более " + DecimalText(Story::kMaxNestedCommands) + u" вложенных комманд");
         return;
     }
     const ParameterGuard running(m_parameter, Пар);
@@ -110,5 +103,5 @@ void Story::WarnUnknownCommand(std::u16string_view Ком) {
     text +=
         u")\rСтрока файла: " + DecimalText(m_cursor + 1) + u"\rПредупреждать об это в дальнейшем?";
     Tell({u"Внимание!", std::move(text), MessageIcon::Error, MessageKind::UnknownCommand,
-          m_cursor + 1});
+          CommandLine()});
 }

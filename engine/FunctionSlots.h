@@ -22,5 +22,6 @@ int Story::AddFunction(Record &record, std::u16string_view Пар, std::u16strin
     const std::size_t slot = std::size_t(++record.FuncCount);
     record.FuncName[slot] = name;
     record.FuncBody[slot] = body;
+    record.FuncLine[slot] = CommandLine();
     return int(slot);
 }

@@ -14,17 +14,20 @@ void Story::ОбработкаФайла() {
         return;
     }
     DepthGuard nested(m_runDepth);
+    const int outerLine = m_commandLine; // the line of the jump that started this run
     while (m_cursor < LineCount()) {
         if (LineTable()[std::size_t(m_cursor)] == u"wait") {
             m_lastWait = m_cursor;
-            return;
+            break;
         }
+        m_commandLine = m_cursor + 1;
         ОбработкаСтроки(m_cursor);
         // An inner run that reached the end of the story has ended it for every run.
         if (m_unwinding || m_cursor >= LineCount())
-            return;
+            break;
         ++m_cursor;
     }
+    m_commandLine = outerLine;
 }
 
 void Story::ОбработкаСтроки(int НомерСтроки) {

@@ -9,12 +9,16 @@
 
 // How the bytes of a story file become characters.
 enum class StoryEncoding {
-    Detect, // UTF-8 when the file says so (a byte-order mark) or reads as it; else Windows-1251
+    // UTF-16 when the file starts with its byte-order mark; UTF-8 when it starts with that one,
+    // or reads as UTF-8 (a file of ASCII alone does); else Windows-1251
+    Detect,
     Windows1251, // one character per byte, as stories have always been written
-    Utf8
+    Utf8,
+    Utf16 // only ever told by a byte-order mark, which says little- or big-endian
 };
 
-// The encoding an option names: utf-8 (or utf8), cp1251 (or windows-1251). False for another.
+// The encoding an option names, in any case and with or without "-" or "_": utf-8 (utf8),
+// cp1251 (windows-1251, win1251). False for another.
 bool ParseStoryEncoding(std::string_view name, StoryEncoding &encoding);
 
 // A story file as loaded: its lines and what is known of them once and for all. It never changes
@@ -27,6 +31,16 @@ struct Script {
     std::unordered_map<std::u16string, int> labels;
     std::uint64_t digest = 0; // of the file's bytes
     StoryEncoding encoding = StoryEncoding::Windows1251;
+    // Windows-1251 only: the lines (counted from 1) that hold an LF without a CR before it. The
+    // LF is dropped there, so what an editor shows as two lines or more is one line here.
+    std::vector<int> joinedLines;
+    // A file read as Windows-1251 although it is UTF-8 but for a few bytes: the first of those
+    // bytes, and the line an editor that reads UTF-8 shows it on (counted from 1; 0: no such
+    // file).
+    struct StrayByte {
+        int line = 0;
+        unsigned char byte = 0;
+    } strayByte;
 
     int LineCount() const { return int(lines.size()) - 1; }
 };
@@ -52,8 +66,9 @@ struct StoryFileError {
     }
 };
 
-// CR ends a line, LF is dropped wherever it stands, every other character belongs to its line.
-// More than the largest story is refused.
+// In Windows-1251, CR ends a line and LF is dropped wherever it stands, as stories have always
+// been read; in UTF-8 and UTF-16, Zuft's own additions, CR LF, CR and LF each end a line. Every
+// other character belongs to its line. More than the largest story is refused.
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error);
 // Reads at most one byte more than a story may have, whatever the file system says of the file.

@@ -13,39 +13,132 @@
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleMark = "\xFF\xFE", kUtf16BigMark = "\xFE\xFF";
 
-StoryEncoding chooseEncoding(std::string_view &bytes, StoryEncoding asked) {
-    const bool marked = bytes.substr(0, 3) == kByteOrderMark;
+// How the bytes read as UTF-8: how many sequences of more than one byte are sound, how many
+// bytes start none, and where the first of those stands.
+struct Utf8Reading {
+    std::size_t sound = 0, invalid = 0;
+    std::size_t firstInvalid = std::string_view::npos;
+};
+
+Utf8Reading readAsUtf8(std::string_view bytes) {
+    Utf8Reading reading;
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(bytes, at);
+        if (length == 0) {
+            if (reading.invalid++ == 0)
+                reading.firstInvalid = at;
+            ++at;
+        } else {
+            ++reading.sound;
+            at += length;
+        }
+    }
+    return reading;
+}
+
+// Where a line ends in UTF-8 and UTF-16: at CR LF, at CR or at LF. The position after the end
+// that starts at `at`.
+template <typename Char> std::size_t afterLineEnd(std::basic_string_view<Char> text, std::size_t at) {
+    return text[at] == Char('\r') && at + 1 < text.size() && text[at + 1] == Char('\n') ? at + 2
+                                                                                      : at + 1;
+}
+
+template <typename Char> std::size_t countLineEnds(std::basic_string_view<Char> text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text[at] == Char('\r') || text[at] == Char('\n')) {
+            at = afterLineEnd(text, at);
+            ++count;
+        } else {
+            ++at;
+        }
+    }
+    return count;
+}
+
+template <typename Char, typename Decode>
+void splitLines(std::basic_string_view<Char> text, Decode decode, std::vector<std::u16string> &lines) {
+    constexpr Char ends[] = {Char('\r'), Char('\n'), Char(0)};
+    for (;;) {
+        const std::size_t end = text.find_first_of(ends);
+        lines.push_back(decode(text.substr(0, end)));
+        if (end == std::basic_string_view<Char>::npos)
+            return;
+        text.remove_prefix(afterLineEnd(text, end));
+    }
+}
+
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
+    std::u16string text;
+    text.reserve(bytes.size() / 2 + 1);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const unsigned first = static_cast<unsigned char>(bytes[at]);
+        const unsigned second = static_cast<unsigned char>(bytes[at + 1]);
+        text += char16_t(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    if (bytes.size() % 2 != 0) // half a character at the end
+        text += char16_t(0xFFFD);
+    return text;
+}
+
+// The encoding to read the bytes in; the byte-order mark of that encoding is taken off them.
+StoryEncoding chooseEncoding(std::string_view &bytes, StoryEncoding asked, bool &bigEndian,
+                             Utf8Reading &reading) {
+    const bool marked = bytes.starts_with(kByteOrderMark);
     if (asked == StoryEncoding::Detect) {
-        const bool high = std::any_of(bytes.begin(), bytes.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-        asked = marked || (high && IsValidUtf8(bytes)) ? StoryEncoding::Utf8
-                                                       : StoryEncoding::Windows1251;
+        if (bytes.starts_with(kUtf16LittleMark) || bytes.starts_with(kUtf16BigMark)) {
+            asked = StoryEncoding::Utf16;
+        } else if (marked) {
+            asked = StoryEncoding::Utf8;
+        } else {
+            reading = readAsUtf8(bytes);
+            asked = reading.invalid == 0 ? StoryEncoding::Utf8 : StoryEncoding::Windows1251;
+        }
     }
     if (asked == StoryEncoding::Utf8 && marked)
         bytes.remove_prefix(kByteOrderMark.size());
+    if (asked == StoryEncoding::Utf16) {
+        bigEndian = bytes.starts_with(kUtf16BigMark);
+        if (bigEndian || bytes.starts_with(kUtf16LittleMark))
+            bytes.remove_prefix(2);
+    }
     return asked;
 }
 
-// One line's bytes, its LFs dropped, as characters. The line is stored at its exact size: the
-// whole table of a story of many megabytes is alive at once.
-std::u16string decodeLine(std::string_view bytes, StoryEncoding encoding, std::string &scratch) {
-    if (bytes.starts_with('\n')) // the LF of the CR LF that ended the line before
+// One Windows-1251 line's bytes, its LFs dropped, as characters. The line is stored at its
+// exact size: the whole table of a story of many megabytes is alive at once. `joined`: whether
+// an LF without a CR before it was dropped.
+std::u16string decodeWindows1251Line(std::string_view bytes, bool afterCr, bool &joined,
+                                     std::string &scratch) {
+    if (afterCr && bytes.starts_with('\n')) // the LF of the CR LF that ended the line before
         bytes.remove_prefix(1);
-    if (bytes.find('\n') != std::string_view::npos) {
+    joined = bytes.find('\n') != std::string_view::npos;
+    if (joined) {
         scratch.assign(bytes);
         scratch.erase(std::remove(scratch.begin(), scratch.end(), '\n'), scratch.end());
         bytes = scratch;
     }
-    return encoding == StoryEncoding::Utf8 ? FromUtf8(bytes) : DecodeWindows1251(bytes);
+    return DecodeWindows1251(bytes);
 }
 
-std::size_t countLineBreaks(std::string_view bytes) {
+std::size_t countCarriageReturns(std::string_view bytes) {
     std::size_t count = 0;
     for (const char *at = bytes.data(), *end = at + bytes.size();
          (at = static_cast<const char *>(std::memchr(at, '\r', std::size_t(end - at)))); ++at)
         ++count;
     return count;
+}
+
+StoryFileError tooManyLines(std::size_t lineEnds) {
+    return {u"В файле истории слишком много строк.",
+            u"Строк: " + DecimalText((long long)lineEnds + 1) + u", допустимо не более " +
+                DecimalText(kMaxLineCount) + u"."};
 }
 
 StoryFileError tooLarge() {
@@ -81,9 +174,13 @@ bool readAtMost(int fd, std::size_t limit, std::size_t expected, std::string &by
 } // namespace
 
 bool ParseStoryEncoding(std::string_view name, StoryEncoding &encoding) {
-    if (name == "utf-8" || name == "utf8")
+    std::string plain; // lower-cased, without "-" and "_"
+    for (char c : name)
+        if (c != '-' && c != '_')
+            plain += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    if (plain == "utf8")
         encoding = StoryEncoding::Utf8;
-    else if (name == "cp1251" || name == "windows-1251")
+    else if (plain == "cp1251" || plain == "windows1251" || plain == "win1251")
         encoding = StoryEncoding::Windows1251;
     else
         return false;
@@ -105,31 +202,72 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
         error = tooLarge();
         return nullptr;
     }
-    const std::size_t crCount = countLineBreaks(bytes);
-    if (crCount >= std::size_t(kMaxLineCount)) {
-        error = {u"В файле истории слишком много строк.",
-                 u"Строк: " + DecimalText((long long)crCount + 1) + u", допустимо не более " +
-                     DecimalText(kMaxLineCount) + u"."};
-        return nullptr;
-    }
     auto script = std::make_shared<Script>();
     Digest digest;
     digest.Add(bytes);
     script->digest = digest.Value();
-    script->encoding = chooseEncoding(bytes, encoding);
-    script->lines.reserve(crCount + 2);
-    std::string scratch;
-    for (;;) {
-        const std::size_t cr = bytes.find('\r');
-        script->lines.push_back(decodeLine(bytes.substr(0, cr), script->encoding, scratch));
-        if (cr == std::string_view::npos)
-            break;
-        bytes.remove_prefix(cr + 1);
+    const std::string_view file = bytes;
+    bool bigEndian = false;
+    Utf8Reading reading;
+    script->encoding = chooseEncoding(bytes, encoding, bigEndian, reading);
+    std::vector<std::u16string> &lines = script->lines;
+    switch (script->encoding) {
+    case StoryEncoding::Utf16: {
+        const std::u16string text = decodeUtf16(bytes, bigEndian);
+        const std::size_t ends = countLineEnds(std::u16string_view(text));
+        if (ends >= std::size_t(kMaxLineCount)) {
+            error = tooManyLines(ends);
+            return nullptr;
+        }
+        lines.reserve(ends + 2);
+        splitLines(std::u16string_view(text),
+                   [](std::u16string_view line) { return std::u16string(line); }, lines);
+        break;
     }
-    script->lines.emplace_back();
+    case StoryEncoding::Utf8: {
+        const std::size_t ends = countLineEnds(bytes);
+        if (ends >= std::size_t(kMaxLineCount)) {
+            error = tooManyLines(ends);
+            return nullptr;
+        }
+        lines.reserve(ends + 2);
+        splitLines(bytes, [](std::string_view line) { return FromUtf8(line); }, lines);
+        break;
+    }
+    default: {
+        const std::size_t ends = countCarriageReturns(bytes);
+        if (ends >= std::size_t(kMaxLineCount)) {
+            error = tooManyLines(ends);
+            return nullptr;
+        }
+        lines.reserve(ends + 2);
+        std::string scratch;
+        for (;;) {
+            const std::size_t cr = bytes.find('\r');
+            bool joined = false;
+            lines.push_back(
+                decodeWindows1251Line(bytes.substr(0, cr), !lines.empty(), joined, scratch));
+            if (joined)
+                script->joinedLines.push_back(int(lines.size()));
+            if (cr == std::string_view::npos)
+                break;
+            bytes.remove_prefix(cr + 1);
+        }
+        // UTF-8 but for a few bytes: most likely a UTF-8 story with a stray byte in it.
+        if (reading.invalid > 0 && reading.sound > reading.invalid) {
+            script->strayByte.line =
+                int(std::min<std::size_t>(countLineEnds(file.substr(0, reading.firstInvalid)),
+                                          kMaxLineCount)) +
+                1;
+            script->strayByte.byte = static_cast<unsigned char>(file[reading.firstInvalid]);
+        }
+        break;
+    }
+    }
+    lines.emplace_back();
     for (int i = 0; i < script->LineCount(); ++i)
-        if (script->lines[i].ends_with(u':'))
-            script->labels.insert_or_assign(LowerCase(script->lines[i]), i);
+        if (lines[std::size_t(i)].ends_with(u':'))
+            script->labels.insert_or_assign(LowerCase(lines[std::size_t(i)]), i);
     return script;
 }
 

@@ -38,6 +38,8 @@ void Story::ReportFileError(const StoryFileError &error, std::u16string_view fil
 void Story::Start(std::shared_ptr<const Script> script) {
     m_script = std::move(script);
     m_cursor = 0;
+    m_commandLine = 0;
+    m_lastMessageLine = 0;
     StartOuterRun();
 }
 
@@ -55,7 +57,7 @@ void Story::ReportBadCommand(std::u16string_view what, std::u16string_view param
         text += u'\r';
     }
     text += u"Строка:" + DecimalText(m_cursor + 1);
-    Tell({u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, m_cursor + 1});
+    Tell({u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, CommandLine()});
 }
 
 // Loading and each turn start the outermost run; a runaway turn of an earlier one is over.

@@ -43,12 +43,22 @@ public:
     int ScriptCursor() const { return m_cursor; }
     // The "wait" line where the last run stopped, or -1 while no run has stopped at one.
     int LastWaitingPoint() const { return m_lastWait; }
+    // The line where the command that sent the last message to the author is written (see
+    // AuthorMessage::line), or 0 while none has been sent.
+    int LastMessageLine() const { return m_lastMessageLine; }
     const std::u16string &InputLine() const { return m_inputLine; }
     const std::u16string &Word(int index) const { return m_words[std::size_t(index)]; }
     int WordCount() const { return m_wordCount; }
 
     // The deepest that jumps and conditions may nest.
     static constexpr int kMaxNestedRuns = 2000;
+    // The deepest that commands may nest. Branches of conditions inside branches nest commands
+    // without a jump, and every jump is itself a command, so this bounds all nesting. A level
+    // takes up to 2.5 KiB of stack in the unoptimised sanitizer build, so the deepest nesting
+    // stays within 5 MiB of the 8 MiB main thread. One more than the runs: a turn's function
+    // body is a command before its first jump, and a chain of jumps is to be told as one. The
+    // story checker stops at the same depth.
+    static constexpr int kMaxNestedCommands = kMaxNestedRuns + 1;
     // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
     // every character a command reads, prints, shows the author or compares in a lookup costs
     // one more. The longest story run from end to end costs about a third of it, a turn that
@@ -123,7 +133,8 @@ private:
     void Do_SetRoom(std::u16string_view Пар);
 
     // Functions of rooms and items, and the room description
-    void FuncCom(std::u16string_view body);
+    // `line`: where the body is written.
+    void FuncCom(std::u16string_view body, int line);
     void LookCom(std::u16string_view word);
     void DescribeRoom();
     void PrintExits(const Room &room);
@@ -146,6 +157,8 @@ private:
     void PrintLine(std::u16string_view text);
 
     // Messages to the author, and the bound of a turn
+    // The line where the command being run is written, counted from 1.
+    int CommandLine() const { return m_commandLine > 0 ? m_commandLine : m_cursor + 1; }
     void ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
                           std::u16string_view required);
     void StartOuterRun();
@@ -161,6 +174,8 @@ private:
     std::shared_ptr<const Script> m_script;
     int m_cursor = 0; // always a whole line index 0..LineCount
     int m_lastWait = -1;
+    int m_commandLine = 0; // where the commands being run are written; 0: the cursor's line
+    int m_lastMessageLine = 0;
 
     World m_world;
 

@@ -1,6 +1,7 @@
 #include "StoryChecker.h"
 
 #include "CommandSyntax.h"
+#include "DepthGuard.h"
 #include "NumberReading.h"
 #include "Story.h"
 #include "Text.h"
@@ -14,9 +15,25 @@ namespace {
 
 using Severity = StoryProblem::Severity;
 
-std::u16string quoted(std::u16string_view text) {
-    return u"«" + std::u16string(text) + u"»";
+// A diagnostic quotes the start of a text, never a whole line of megabytes.
+constexpr std::size_t kLongestQuote = 60;
+
+std::u16string excerpt(std::u16string_view text) {
+    if (text.size() <= kLongestQuote)
+        return std::u16string(text);
+    std::size_t cut = kLongestQuote;
+    if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) // not through a surrogate pair
+        --cut;
+    return std::u16string(text.substr(0, cut)) + u"… (" + DecimalText((long long)text.size()) +
+           u" знаков)";
 }
+
+std::u16string quoted(std::u16string_view text) {
+    return u"«" + excerpt(text) + u"»";
+}
+
+// No command word is longer: a longer word is unknown without being lower-cased whole.
+constexpr std::size_t kLongestCommandWord = 16;
 
 class Checker {
 public:
@@ -27,6 +44,7 @@ public:
         walkLines();
         m_collecting = false;
         walkLines();
+        readingProblems();
         std::stable_sort(
             m_problems.begin(), m_problems.end(),
             [](const StoryProblem &a, const StoryProblem &b) { return a.line < b.line; });
@@ -42,10 +60,34 @@ private:
             if (line == u"wait") // a waiting point, never run as a command
                 continue;
             m_line = i + 1;
+            m_nestingTold = false;
             ForEachCommand(line, u'&', [&](std::u16string_view command) {
-                checkCommand(command, true, line.ends_with(u':'));
+                checkCommand(command, true, 0, line.ends_with(u':'));
                 return true;
             });
+        }
+    }
+
+    // What reading the file's bytes did otherwise than an editor shows them.
+    void readingProblems() {
+        for (int line : m_script.joinedLines) {
+            m_line = line;
+            report(Severity::Warning,
+                   u"в этой строке перевод строки LF без CR перед ним: история в Windows-1251 "
+                   u"читается с концами строк CR LF, и LF без CR пропускается, так что строки, "
+                   u"которые показывает редактор, здесь слиты в одну; сохраните файл с концами "
+                   u"строк CR LF или в UTF-8");
+        }
+        if (m_script.strayByte.line > 0) {
+            static constexpr char kDigits[] = "0123456789ABCDEF";
+            const unsigned char byte = m_script.strayByte.byte;
+            m_line = m_script.strayByte.line;
+            report(Severity::Warning,
+                   u"файл прочитан как Windows-1251, хотя почти весь он в UTF-8: в этой строке "
+                   u"байт 0x" +
+                       std::u16string{char16_t(kDigits[byte >> 4]), char16_t(kDigits[byte & 15])} +
+                       u", которого в UTF-8 не бывает; исправьте его, и файл прочитается как "
+                       u"UTF-8 (или назовите кодировку явно: --encoding=utf-8)");
         }
     }
 
@@ -56,19 +98,38 @@ private:
 
     // `topLevel`: the command stands on a line of the script, where what is being defined can be
     // followed line by line; in a body or a branch it runs whenever the player makes it run.
-    void checkCommand(std::u16string_view command, bool topLevel, bool labelLine = false) {
-        const std::u16string word = LowerCase(ВыделитьКоманду(command));
-        const std::u16string_view parameters = ВыдПараметры(command);
-        if (word.empty())
+    // `depth`: how many commands a run has entered when it reaches this one, bounded as a run
+    // bounds it. A function's body starts at 0, as a turn runs it; how deep definitions of
+    // functions nest in one another is bounded too, though no run enters them.
+    void checkCommand(std::u16string_view command, bool topLevel, int depth,
+                      bool labelLine = false) {
+        const std::u16string_view written = ВыделитьКоманду(command);
+        if (written.empty())
             return;
-        if (!Story::FindCommand(word)) {
+        if (depth >= Story::kMaxNestedCommands || m_nesting >= Story::kMaxNestedCommands) {
+            if (!m_nestingTold)
+                report(Severity::Error,
+                       u"слишком глубокая вложенность: не более " +
+                           DecimalText(Story::kMaxNestedCommands) +
+                           u" вложенных комманд; игра остановит ход на этой строке, а "
+                           u"проверка не идёт глубже");
+            m_nestingTold = true;
+            return;
+        }
+        const DepthGuard nested(m_nesting);
+        const bool tooLong = written.size() > kLongestCommandWord;
+        const std::u16string word = tooLong ? std::u16string() : LowerCase(written);
+        const std::u16string_view named = tooLong ? written : std::u16string_view(word);
+        const std::u16string_view parameters = ВыдПараметры(command);
+        m_depth = depth;
+        if (tooLong || !Story::FindCommand(word)) {
             if (labelLine && topLevel)
                 report(Severity::Warning,
                        u"строка метки без rem: когда сценарий дойдёт до неё, автору покажется "
                        u"предупреждение о неизвестной команде " +
-                           quoted(word) + u"; напишите «rem " + std::u16string(command) + u"»");
+                           quoted(named) + u"; напишите «rem " + excerpt(command) + u"»");
             else
-                report(Severity::Error, u"неизвестная команда " + quoted(word));
+                report(Severity::Error, u"неизвестная команда " + quoted(named));
             return;
         }
         if (word == u"goto")
@@ -135,8 +196,8 @@ private:
             needRoom(terms.value);
         for (std::u16string_view branch : {parts.thenPart, parts.elsePart})
             if (!branch.empty())
-                ForEachCommand(branch, u'*', [&](std::u16string_view command) {
-                    checkCommand(command, false);
+                ForEachCommand(branch, u'*', [&, depth = m_depth](std::u16string_view command) {
+                    checkCommand(command, false, depth + 1);
                     return true;
                 });
     }
@@ -158,7 +219,7 @@ private:
                                             u" функций у " + m_definedName);
         }
         ForEachCommand(body, u'|', [&](std::u16string_view command) {
-            checkCommand(command, false);
+            checkCommand(command, false, 0);
             return true;
         });
     }
@@ -237,6 +298,9 @@ private:
     int m_itemLines = 0;
     int m_tooManyRooms = 0, m_tooManyVariables = 0;
     bool m_variablesTold = false;
+    int m_depth = 0;   // the run's depth at the command being checked
+    int m_nesting = 0; // how deep the checker itself has gone into the line
+    bool m_nestingTold = false; // this line's nesting has been reported
 };
 
 } // namespace

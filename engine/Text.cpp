@@ -145,6 +145,13 @@ std::string ToUtf8(std::u16string_view text) {
     return bytes;
 }
 
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at) {
+    if (static_cast<unsigned char>(bytes[at]) < 0x80)
+        return 1;
+    char32_t point;
+    return std::size_t(decodeSequence(bytes, at, point));
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {

@@ -14,6 +14,9 @@ std::string_view WithoutByteOrderMark(std::string_view bytes);
 // A lone surrogate, which only a cut through a pair can leave, becomes "?".
 std::string ToUtf8(std::u16string_view text);
 void AppendUtf8(std::u16string_view text, std::string &out);
+// The length of the complete, shortest-form UTF-8 sequence at `at` (1 for ASCII), or 0 when the
+// bytes there are none.
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at);
 // Whether the bytes are UTF-8 without a single invalid sequence.
 bool IsValidUtf8(std::string_view bytes);
 

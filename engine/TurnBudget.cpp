@@ -33,6 +33,7 @@ void Story::StopTurn(std::u16string_view what, std::u16string_view parameter,
 void Story::Tell(AuthorMessage message) {
     if (!m_unwinding && !Spend(message.title.size() + message.text.size()))
         return;
+    m_lastMessageLine = message.line;
     m_messages.Show(message);
 }
 

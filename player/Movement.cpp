@@ -5,11 +5,14 @@
 void Story::ПопробоватьИдти(std::u16string_view Направление) {
     const Room &room = m_world.Current();
     std::u16string body;
+    int line = 0;
     for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot)
-        if (SameName(room.FuncName[slot], Направление, m_turnWork))
+        if (SameName(room.FuncName[slot], Направление, m_turnWork)) {
             body = room.FuncBody[slot];
+            line = room.FuncLine[slot];
+        }
     if (body.empty())
         PrintLine(u"В этом направлении пути нет!");
     else
-        FuncCom(body);
+        FuncCom(body, line);
 }

@@ -99,6 +99,7 @@ bool Story::LineStartsWithPattern(std::u16string_view name, std::u16string_view 
 void Story::MatchPhrase(bool knownVerb) {
     const Room &room = m_world.Current();
     std::u16string body;
+    int line = 0;
     bool roomMatch = false;
     for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot) {
         const std::u16string &name = room.FuncName[slot];
@@ -106,6 +107,7 @@ void Story::MatchPhrase(bool knownVerb) {
         if (!name.empty() && !isOneOf(name, kSingleLetterExits) && m_inputLine.starts_with(name)) {
             roomMatch = true;
             body = room.FuncBody[slot];
+            line = room.FuncLine[slot];
         }
     }
 
@@ -128,6 +130,7 @@ void Story::MatchPhrase(bool knownVerb) {
                     continue;
                 itemFunctionFound = true;
                 body = item.FuncBody[slot];
+                line = item.FuncLine[slot];
             }
         }
         if (m_unwinding)
@@ -135,7 +138,7 @@ void Story::MatchPhrase(bool knownVerb) {
     }
 
     if (roomMatch || !body.empty())
-        FuncCom(body);
+        FuncCom(body, line);
     else
         ExplainNoMatch(knownVerb, itemNamed && !itemFunctionFound);
 }

@@ -34,6 +34,9 @@ enum class FunctionKind : std::int16_t {
 };
 
 using FunctionNames = std::array<std::u16string, kFunctionSlots>;
+// The story line (counted from 1) where each function's body is written, so that a message
+// about a command of the body can name it.
+using FunctionLines = std::array<int, kFunctionSlots>;
 
 struct Room {
     std::u16string Name;
@@ -42,6 +45,7 @@ struct Room {
     std::u16string Text; // with every "@" of the script already turned into CR LF
     FunctionNames FuncName;
     FunctionNames FuncBody;
+    FunctionLines FuncLine{};
     int FuncCount = 0; // highest function slot in use
 };
 
@@ -53,6 +57,7 @@ struct Item {
     std::u16string DownText; // the item's line in a room description
     FunctionNames FuncName;
     FunctionNames FuncBody;
+    FunctionLines FuncLine{};
     int FuncCount = 0;
 };
 

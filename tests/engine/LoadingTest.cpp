@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(Loading, CrEndsALineAndLfIsDropped) {
+// Windows-1251: CR ends a line and LF is dropped, as stories have always been read. UTF-8 and
+// UTF-16, Zuft's own additions: CR LF, CR and LF each end a line.
+TEST(Loading, LinesEndAsTheirEncodingSays) {
     const struct {
         std::string_view bytes;
         std::vector<std::u16string> lines; // with the empty entry after the last line
@@ -16,7 +18,9 @@ TEST(Loading, CrEndsALineAndLfIsDropped) {
         {"a\r\nb\r\n", {u"a", u"b", u"", u""}},
         {"a\r\nb", {u"a", u"b", u""}},
         {"", {u"", u""}},
-        {"a\nb", {u"ab", u""}},
+        {"a\nb", {u"a", u"b", u""}}, // ASCII alone reads as UTF-8
+        {"\xE0\nb\r\n\nc", {u"аb", u"c", u""}},
+        {"\xD1\x8F\nb\r\n\nc\rd\n", {u"я", u"b", u"", u"c", u"d", u"", u""}},
         {"a\rb", {u"a", u"b", u""}},
         {"a\r\r\nb", {u"a", u"", u"b", u""}},
         {"  p x\t", {u"  p x\t", u""}},
@@ -24,6 +28,10 @@ TEST(Loading, CrEndsALineAndLfIsDropped) {
         {"\xEF\xBB\xBFpn \xD1\x8F", {u"pn я", u""}},
         {"pn \xD1\x8F\r\npn \xFF", {u"pn СЏ", u"pn я", u""}},
         {"\xEF\xBB\xBFpn \xFF", {u"pn \uFFFD", u""}},
+        // UTF-16 when its byte-order mark says so, either way round
+        {std::string_view("\xFF\xFEp\0n\0 \0O\x04\n\0x\0", 14), {u"pn я", u"x", u""}},
+        {std::string_view("\xFE\xFF\0p\0n\0 \x04O\0\r\0\n\0x", 16), {u"pn я", u"x", u""}},
+        {std::string_view("\xFF\xFEx\0y", 5), {u"x\uFFFD", u""}},
     };
     for (const auto &row : rows) {
         StoryFileError error;
@@ -31,6 +39,43 @@ TEST(Loading, CrEndsALineAndLfIsDropped) {
         ASSERT_TRUE(script);
         EXPECT_EQ(script->lines, row.lines) << row.bytes;
     }
+}
+
+TEST(Loading, WhatReadsOtherwiseThanAnEditorShowsItIsNoted) {
+    StoryFileError error;
+    // Windows-1251: each line where a lone LF joins lines of an editor
+    auto script = DecodeScript("\xE0\r\nb\nc\n\r\nd\r\r\ne\nf", StoryEncoding::Detect, error);
+    ASSERT_TRUE(script);
+    EXPECT_EQ(script->encoding, StoryEncoding::Windows1251);
+    EXPECT_EQ(script->joinedLines, (std::vector<int>{2, 5}));
+    EXPECT_EQ(script->strayByte.line, 0);
+    // UTF-8 but for one byte: read as Windows-1251, the byte and its line (as UTF-8 counts
+    // lines) are kept
+    script = DecodeScript("pn \xD1\x8F\npn \xD1\x8F\r\npn \xFF\npn \xD1\x8F", StoryEncoding::Detect,
+                          error);
+    ASSERT_TRUE(script);
+    EXPECT_EQ(script->encoding, StoryEncoding::Windows1251);
+    EXPECT_EQ(script->strayByte.line, 3);
+    EXPECT_EQ(script->strayByte.byte, 0xFF);
+    // Named, the encoding is the one asked for
+    script = DecodeScript("pn \xD1\x8F\npn \xFF", StoryEncoding::Windows1251, error);
+    EXPECT_EQ(script->strayByte.line, 0);
+}
+
+TEST(Loading, EncodingsAreNamedInTheUsualSpellings) {
+    for (const char *name : {"utf-8", "UTF-8", "utf8", "UTF8", "utf_8"}) {
+        StoryEncoding encoding = StoryEncoding::Detect;
+        EXPECT_TRUE(ParseStoryEncoding(name, encoding)) << name;
+        EXPECT_EQ(encoding, StoryEncoding::Utf8) << name;
+    }
+    for (const char *name : {"cp1251", "CP1251", "windows-1251", "Windows-1251", "win1251"}) {
+        StoryEncoding encoding = StoryEncoding::Detect;
+        EXPECT_TRUE(ParseStoryEncoding(name, encoding)) << name;
+        EXPECT_EQ(encoding, StoryEncoding::Windows1251) << name;
+    }
+    StoryEncoding encoding = StoryEncoding::Detect;
+    for (const char *name : {"", "utf-16", "koi8-r", "1251", "utf-8x"})
+        EXPECT_FALSE(ParseStoryEncoding(name, encoding)) << name;
 }
 
 TEST(Loading, TheLongestStoryRunsWholeAndOneLineMoreIsRefused) {
