@@ -15,8 +15,10 @@ const char kCliUsage[] =
     "Options:\n"
     "  --messages=WHERE      where messages to the story's author go: stderr (the default),\n"
     "                        stdout or none\n"
+    "  --where               start each message's record with STORY:LINE:, the line where\n"
+    "                        the command it concerns is written, for an editor to jump to\n"
     "  --encoding=ENCODING   read the story as utf-8 or cp1251 (Windows-1251) instead of\n"
-    "                        telling from its bytes\n"
+    "                        telling from its bytes (also UTF-8, utf8, windows-1251...)\n"
     "  --check               list the story's problems, one per line, without playing it\n"
     "  --test WALKTHROUGH    play the walkthrough's lines and check the story's answers\n"
     "  -h, --help            show this help\n"
@@ -85,7 +87,9 @@ bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &er
             error = "--encoding takes utf-8 or cp1251";
             return false;
         }
-        if (name == "--check") {
+        if (name == "--where") {
+            options.where = true;
+        } else if (name == "--check") {
             options.mode = CliOptions::Mode::Check;
         } else if (name == "--test") {
             options.mode = CliOptions::Mode::Test;

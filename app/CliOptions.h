@@ -16,6 +16,7 @@ struct CliOptions {
     };
     Mode mode = Mode::Play;
     MessageTarget messages = MessageTarget::Stderr;
+    bool where = false; // each message's record starts with "STORY:LINE: "
     StoryEncoding encoding = StoryEncoding::Detect;
     std::string walkthrough; // the script of --test
     std::string story;

@@ -30,12 +30,12 @@ double outputBytes(const std::vector<std::string_view> &lines) {
 // clang-format off
 EM_JS(int, zuftCompilePattern, (const char *pattern, int length), {
     if (!Module.zuftPatterns) {
-        require('v8').setFlagsFromString('--enable-experimental-regexp-engine');
+        require("v8").setFlagsFromString("--enable-experimental-regexp-engine");
         Module.zuftPatterns = [];
     }
     try {
-        Module.zuftPatterns.push(new RegExp(UTF8ToString(pattern, length), 'l'));
-        Module.zuftPatternError = '';
+        Module.zuftPatterns.push(new RegExp(UTF8ToString(pattern, length), "l"));
+        Module.zuftPatternError = "";
         return Module.zuftPatterns.length - 1;
     } catch (error) {
         Module.zuftPatternError = String(error.message);

@@ -4,6 +4,7 @@
 #include "engine/Text.h"
 #include "game/Files.h"
 #include "game/Game.h"
+#include "player/HowToPlay.h"
 
 namespace {
 
@@ -79,9 +80,11 @@ bool RunSlashCommand(std::u16string_view line, Game &game, TerminalConsole &term
         tell(terminal, game.Redo());
     else if (word == u"/restart")
         game.Restart();
-    else if (word == u"/help")
+    else if (word == u"/help") {
         for (std::u16string_view help : kHelp)
             terminal.Notice(help);
+        terminal.Explain(u"\nКак играть\n\n" + HowToPlayText() + u"\n");
+    }
     else
         terminal.Notice(u"неизвестная команда " + std::u16string(word) +
                         u"; /help перечисляет команды");

@@ -6,8 +6,9 @@
 
 #include <unistd.h>
 
-TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages)
-    : m_interactive(interactive), m_messages(messages), m_outToTerminal(isatty(STDOUT_FILENO)),
+TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages, std::u16string where)
+    : m_interactive(interactive), m_messages(messages), m_where(std::move(where)),
+      m_outToTerminal(isatty(STDOUT_FILENO)),
       m_errToTerminal(isatty(STDERR_FILENO)), m_out(STDOUT_FILENO), m_err(STDERR_FILENO) {}
 
 void TerminalConsole::writeOut(std::u16string_view text) {
@@ -50,11 +51,11 @@ void TerminalConsole::Show(const AuthorMessage &message) {
     if (m_messages == MessageTarget::Stdout) {
         if (!m_atLineStart)
             writeOut(u"\n");
-        writeOut(MessageRecord(message));
+        writeOut(MessageRecord(message, m_where));
         return;
     }
     m_out.Flush(); // keeps the story's text and the messages in order on one screen
-    const std::u16string text = MessageRecord(message);
+    const std::u16string text = MessageRecord(message, m_where);
     m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(text) : text));
     m_err.Flush();
 }
@@ -63,6 +64,13 @@ void TerminalConsole::Notice(std::u16string_view text) {
     m_out.Flush();
     const std::u16string line = u"zuft-cli: " + std::u16string(text) + u'\n';
     m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(line) : line));
+    m_err.Flush();
+}
+
+void TerminalConsole::Explain(std::u16string_view text) {
+    m_out.Flush();
+    const std::u16string lines = std::u16string(text) + u'\n';
+    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(lines) : lines));
     m_err.Flush();
 }
 

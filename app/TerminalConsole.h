@@ -20,7 +20,9 @@ enum class MessageTarget {
 // the typed line is not repeated and only "cls" clears it.
 class TerminalConsole : public Console, public AuthorMessages {
 public:
-    TerminalConsole(bool interactive, MessageTarget messages);
+    // `where`: the story's path, to start each message's record with "STORY:LINE: " (see
+    // MessageRecord); empty for the plain records.
+    TerminalConsole(bool interactive, MessageTarget messages, std::u16string where = {});
 
     void AddText(std::u16string_view text) override;
     void Enter() override;
@@ -31,6 +33,8 @@ public:
 
     // A line for the player from zuft-cli itself, on standard error after what the game printed.
     void Notice(std::u16string_view text);
+    // A text for the player from zuft-cli itself, such as «Как играть», as it stands.
+    void Explain(std::u16string_view text);
     // The prompt before the player's next line, in an interactive terminal.
     void Prompt();
     // The player has ended the prompt's line with Enter.
@@ -44,6 +48,7 @@ private:
 
     bool m_interactive;
     MessageTarget m_messages;
+    std::u16string m_where;
     // What goes to a terminal rather than a file or a pipe has its control characters shown
     // as pictures; a transcript keeps the story's text as it is.
     bool m_outToTerminal;

@@ -14,8 +14,15 @@ void AppendTranscript(std::u16string_view text, std::string &out) {
     }
 }
 
-std::u16string MessageRecord(const AuthorMessage &message) {
-    std::u16string text = u'[' + message.title + u"] " + message.text + u'\n';
+std::u16string MessageRecord(const AuthorMessage &message, std::u16string_view story) {
+    std::u16string text;
+    if (!story.empty()) {
+        text = story;
+        if (message.line > 0)
+            text += u':' + DecimalText(message.line);
+        text += u": ";
+    }
+    text += u'[' + message.title + u"] " + message.text + u'\n';
     for (char16_t &c : text)
         if (c == u'\r')
             c = u'\n';

@@ -10,7 +10,9 @@
 // story's text in UTF-8 with every line break as "\n", and each message to the author one
 // record "[title] text" with its lines broken by "\n".
 void AppendTranscript(std::u16string_view text, std::string &out);
-std::u16string MessageRecord(const AuthorMessage &message);
+// With `story` named (zuft-cli --where), the record starts with "STORY:LINE: ", the line where
+// the command it concerns is written, as compilers and editors know it ("STORY: " for none).
+std::u16string MessageRecord(const AuthorMessage &message, std::u16string_view story = {});
 
 // The transcript with the records among the text, as `--messages=stdout` writes it, kept in
 // memory: what a walkthrough checks each turn against.

@@ -46,7 +46,8 @@ int writeText(const char *text) {
 }
 
 int play(const CliOptions &options) {
-    TerminalConsole terminal(isatty(STDIN_FILENO), options.messages);
+    TerminalConsole terminal(isatty(STDIN_FILENO), options.messages,
+                             options.where ? FromUtf8(options.story) : std::u16string());
     Game game(terminal, terminal);
     if (!game.Load(options.story, options.encoding)) {
         terminal.Flush();

@@ -60,7 +60,8 @@ private:
             if (line == u"wait") // a waiting point, never run as a command
                 continue;
             m_line = i + 1;
-            m_nestingTold = false;
+            m_lineStopped = false;
+            m_work = 0;
             ForEachCommand(line, u'&', [&](std::u16string_view command) {
                 checkCommand(command, true, 0, line.ends_with(u':'));
                 return true;
@@ -106,14 +107,25 @@ private:
         const std::u16string_view written = ВыделитьКоманду(command);
         if (written.empty())
             return;
+        if (m_lineStopped)
+            return;
         if (depth >= Story::kMaxNestedCommands || m_nesting >= Story::kMaxNestedCommands) {
-            if (!m_nestingTold)
-                report(Severity::Error,
-                       u"слишком глубокая вложенность: не более " +
-                           DecimalText(Story::kMaxNestedCommands) +
-                           u" вложенных комманд; игра остановит ход на этой строке, а "
-                           u"проверка не идёт глубже");
-            m_nestingTold = true;
+            report(Severity::Error, u"слишком глубокая вложенность: не более " +
+                                        DecimalText(Story::kMaxNestedCommands) +
+                                        u" вложенных комманд; игра остановит ход на этой "
+                                        u"строке, а проверка дальше не идёт");
+            m_lineStopped = true;
+            return;
+        }
+        // What a run pays for the command, and for the trace of a condition; the checker's own
+        // work on the line is about as much.
+        m_work += Story::kCommandWork + command.size();
+        if (written.size() == 2 && LowerCase(written) == u"if")
+            m_work += command.size();
+        if (m_work > Story::kMaxTurnWork) {
+            report(Severity::Error, u"слишком много работы без остановки на wait: игра "
+                                    u"остановит ход на этой строке, а проверка дальше не идёт");
+            m_lineStopped = true;
             return;
         }
         const DepthGuard nested(m_nesting);
@@ -300,7 +312,10 @@ private:
     bool m_variablesTold = false;
     int m_depth = 0;   // the run's depth at the command being checked
     int m_nesting = 0; // how deep the checker itself has gone into the line
-    bool m_nestingTold = false; // this line's nesting has been reported
+    // Checking a line of the script stops where a run of it would stop, at the bounds of the
+    // nesting and the work of a turn; the checker then takes no more time than the run would.
+    bool m_lineStopped = false;
+    Work m_work = 0;
 };
 
 } // namespace

@@ -80,26 +80,33 @@ std::string_view WithoutByteOrderMark(std::string_view bytes) {
     return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
 }
 
+// Written through a pointer into room made beforehand: never more units than bytes.
 std::u16string FromUtf8(std::string_view bytes) {
-    std::u16string text;
-    text.reserve(bytes.size());
+    std::u16string text(bytes.size(), u'\0');
+    char16_t *out = text.data();
     for (std::size_t at = 0; at < bytes.size();) {
         const unsigned char byte = static_cast<unsigned char>(bytes[at]);
         if (byte < 0x80) {
-            text += char16_t(byte);
+            *out++ = char16_t(byte);
             ++at;
             continue;
         }
         char32_t point;
         const int length = decodeSequence(bytes, at, point);
         if (length == 0) {
-            text += kReplacement;
+            *out++ = kReplacement;
             ++at;
+        } else if (point < 0x10000) {
+            *out++ = char16_t(point);
+            at += std::size_t(length);
         } else {
-            appendPoint(point, text);
+            point -= 0x10000;
+            *out++ = char16_t(0xD800 + (point >> 10));
+            *out++ = char16_t(0xDC00 + (point & 0x3FF));
             at += std::size_t(length);
         }
     }
+    text.resize(std::size_t(out - text.data()));
     return text;
 }
 

@@ -66,9 +66,9 @@ DebugView::DebugView(QWidget *parent) : QWidget(parent) {
     m_tree->setAccessibleName(QStringLiteral("Состояние истории"));
     m_tree->setAccessibleDescription(
         QStringLiteral("Разделы: комната, предметы здесь, предметы у игрока, переменные, "
-                       "строка сценария, последнее ожидание"));
-    for (QTreeWidgetItem **section :
-         {&m_room, &m_itemsHere, &m_itemsCarried, &m_variables, &m_scriptLine, &m_waitingPoint}) {
+                       "строка сценария, последнее ожидание, строка последнего сообщения"));
+    for (QTreeWidgetItem **section : {&m_room, &m_itemsHere, &m_itemsCarried, &m_variables,
+                                      &m_scriptLine, &m_waitingPoint, &m_messageLine}) {
         *section = new QTreeWidgetItem(m_tree);
         (*section)->setExpanded(true);
     }
@@ -119,4 +119,9 @@ void DebugView::fillScriptLines(const Story &story) {
          wait < 0
              ? QList<QTreeWidgetItem *>{row(QStringLiteral("Номер"), QStringLiteral("ещё не было"))}
              : scriptLine(story, wait));
+    const int message = story.LastMessageLine();
+    fill(m_messageLine, QStringLiteral("Строка последнего сообщения автору"),
+         message <= 0 ? QList<QTreeWidgetItem *>{row(QStringLiteral("Номер"),
+                                                     QStringLiteral("сообщений ещё не было"))}
+                      : scriptLine(story, message - 1));
 }

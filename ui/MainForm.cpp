@@ -17,6 +17,7 @@
 #include "WindowActions.h"
 #include "WindowGeometry.h"
 #include "engine/Story.h"
+#include "player/HowToPlay.h"
 #include "game/Autosave.h"
 #include "game/Game.h"
 
@@ -237,6 +238,8 @@ void MainForm::connectControls() {
     for (const ThemeChoice &choice : kThemeChoices)
         connect(a.themeAction(choice.theme), &QAction::triggered, this,
                 [this, theme = choice.theme] { setTheme(theme); });
+    connect(a.howToPlay, &QAction::triggered, this,
+            [this] { showBox(QStringLiteral("Как играть"), ToQString(HowToPlayText())); });
     connect(a.keys, &QAction::triggered, this,
             [this] { showBox(QStringLiteral("Клавиши"), KeysHelpText()); });
     connect(a.about, &QAction::triggered, this,

@@ -56,6 +56,7 @@ WindowActions::WindowActions(QMainWindow &window)
       messagePanel(action(window, "MessagePanelShown", QStringLiteral("&Панель сообщений автору"))),
       debugView(action(window, "DebugViewShown", QStringLiteral("&Состояние мира (для автора)"),
                        {QKeySequence(Qt::Key_F12)})),
+      howToPlay(action(window, "HowToPlay", QStringLiteral("Как &играть"))),
       keys(action(window, "Keys", QStringLiteral("&Клавиши"), {QKeySequence(Qt::Key_F1)})),
       about(action(window, "About", QStringLiteral("&О программе"))) {
     fullScreen->setCheckable(true);
@@ -89,7 +90,7 @@ void WindowActions::fillMenuBar(QMainWindow &window) {
     view->addActions({messagePanel, debugView});
 
     QMenu *help = window.menuBar()->addMenu(QStringLiteral("&Справка"));
-    help->addActions({keys, about});
+    help->addActions({howToPlay, keys, about});
 }
 
 QAction *WindowActions::themeAction(Theme theme) const {

@@ -35,6 +35,7 @@ struct WindowActions {
     QAction *messagePanel;
     QAction *debugView;
     // «Справка»
+    QAction *howToPlay;
     QAction *keys;
     QAction *about;
 

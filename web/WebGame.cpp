@@ -1,6 +1,7 @@
 #include "WebGame.h"
 
 #include "engine/Text.h"
+#include "player/HowToPlay.h"
 
 #include <emscripten/bind.h>
 
@@ -133,6 +134,8 @@ EMSCRIPTEN_BINDINGS(zuft) {
     // The page reads no more of a file than these, so that a huge file cannot take its memory.
     emscripten::constant("largestStory", double(kMaxStoryBytes));
     emscripten::constant("largestSave", double(kLargestSave));
+    // «Справка» → «Как играть»: the text every front end shows.
+    emscripten::function("howToPlay", &HowToPlayText);
     emscripten::class_<WebGame>("Game")
         .constructor<>()
         .function("open", &WebGame::Open)

@@ -62,6 +62,19 @@ TEST(Loading, WhatReadsOtherwiseThanAnEditorShowsItIsNoted) {
     EXPECT_EQ(script->strayByte.line, 0);
 }
 
+// The demo's UTF-8 twin, with LF line ends, for reading in any editor, is the same story.
+TEST(Loading, TheDemosUtf8TwinIsTheSameStory) {
+    StoryFileError error;
+    const auto demo = ReadScript(ZUFT_SOURCE_DIR "/stories/demo.teg", StoryEncoding::Detect, error);
+    const auto twin =
+        ReadScript(ZUFT_SOURCE_DIR "/stories/utf-8/demo.teg", StoryEncoding::Detect, error);
+    ASSERT_TRUE(demo && twin);
+    EXPECT_EQ(demo->encoding, StoryEncoding::Windows1251);
+    EXPECT_EQ(twin->encoding, StoryEncoding::Utf8);
+    EXPECT_EQ(demo->lines, twin->lines);
+    EXPECT_EQ(demo->labels, twin->labels);
+}
+
 TEST(Loading, EncodingsAreNamedInTheUsualSpellings) {
     for (const char *name : {"utf-8", "UTF-8", "utf8", "UTF8", "utf_8"}) {
         StoryEncoding encoding = StoryEncoding::Detect;

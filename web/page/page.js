@@ -211,6 +211,11 @@ $('Redo').addEventListener('click', () => undoOrRedo(false));
 $('Restart').addEventListener('click', restart);
 $('ExportSave').addEventListener('click', exportSave);
 $('ImportSave').addEventListener('click', () => $('SaveFile').click());
+// «Справка» → «Как играть»: the core's text, as the game window and zuft-cli show it.
+$('HowToPlayShown').addEventListener('click', () => {
+    $('HowToPlay').querySelector('p').textContent = zuft.howToPlay();
+    $('HowToPlay').showModal();
+});
 
 // A menu closes once an item is chosen, or when the player clicks anywhere else.
 document.addEventListener('click', event => {
