@@ -71,7 +71,8 @@ private:
 
     // What reading the file's bytes did otherwise than an editor shows them.
     void readingProblems() {
-        for (int line : m_script.joinedLines) {
+        // A file meant as UTF-8, where LF ends a line, is told once, by its stray byte.
+        for (int line : m_script.strayByte.line > 0 ? std::vector<int>() : m_script.joinedLines) {
             m_line = line;
             report(Severity::Warning,
                    u"в этой строке перевод строки LF без CR перед ним: история в Windows-1251 "
