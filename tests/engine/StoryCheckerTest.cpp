@@ -77,6 +77,56 @@ TEST(StoryChecker, FindsEveryKindOfProblem) {
         EXPECT_EQ(problemsOf(story), std::vector<std::string>{problem}) << story.front();
 }
 
+// Checking stops where a run would stop: at the nesting and the work of a turn, told once a line,
+// in bounded time. A diagnostic quotes only the start of a long text.
+TEST(StoryChecker, StopsWhereARunWouldAndQuotesShortly) {
+    std::string nested;
+    for (int i = 0; i < 2100; ++i)
+        nested += "if a=0 then ";
+    EXPECT_EQ(problemsOf({nested + "прыг"}),
+              std::vector<std::string>{"1: ошибка: слишком глубокая вложенность: не более 2001 "
+                                       "вложенных комманд; игра остановит ход на этой строке, а "
+                                       "проверка дальше не идёт"});
+    // Functions defined in the bodies of functions: no run enters them, the checker does.
+    std::string defined = "room r & ";
+    for (int i = 0; i < 3000; ++i)
+        defined += "+func f,";
+    EXPECT_EQ(problemsOf({defined + "pn x"}),
+              std::vector<std::string>{"1: ошибка: слишком глубокая вложенность: не более 2001 "
+                                       "вложенных комманд; игра остановит ход на этой строке, а "
+                                       "проверка дальше не идёт"});
+    std::string costly;
+    for (int i = 0; i < 15'000; ++i)
+        costly += "if a=1 then ";
+    EXPECT_EQ(problemsOf({costly + "pn x"}),
+              std::vector<std::string>{"1: ошибка: слишком много работы без остановки на wait: "
+                                       "игра остановит ход на этой строке, а проверка дальше не "
+                                       "идёт"});
+    EXPECT_EQ(problemsOf({"pn ok", std::string(100'000, 'x')}),
+              std::vector<std::string>{
+                  "2: ошибка: неизвестная команда «" + std::string(60, 'x') +
+                  "… (100000 знаков)»"});
+}
+
+// What the file's bytes hold otherwise than an editor shows.
+TEST(StoryChecker, TellsLinesJoinedByALoneLfAndAStrayByte) {
+    StoryFileError error;
+    auto script = DecodeScript("pn \xEF\xE5\xF0\xE2\xE0\xFF\r\npn a\npn b\r\nwait\r\n",
+                               StoryEncoding::Detect, error);
+    std::vector<StoryProblem> problems = CheckStory(*script);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].line, 2);
+    EXPECT_EQ(problems[0].severity, StoryProblem::Severity::Warning);
+    EXPECT_TRUE(ToUtf8(problems[0].text).starts_with("в этой строке перевод строки LF без CR"));
+    script = DecodeScript("pn \xD1\x8F\npn \xD1\x8F\npn \xC0\nwait\n", StoryEncoding::Detect, error);
+    problems = CheckStory(*script);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].line, 3);
+    EXPECT_TRUE(ToUtf8(problems[0].text)
+                    .starts_with("файл прочитан как Windows-1251, хотя почти весь он в UTF-8: в "
+                                 "этой строке байт 0xC0"));
+}
+
 TEST(StoryChecker, LetsSoundLinesPass) {
     EXPECT_EQ(problemsOf({"rem Пролог",
                           "room зал",

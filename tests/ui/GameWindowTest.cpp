@@ -5,12 +5,15 @@
 #include "WindowTestSupport.h"
 #include "ui/CommandLine.h"
 #include "ui/HistoryView.h"
+#include "player/HowToPlay.h"
 #include "ui/MainForm.h"
+#include "ui/MessagePanel.h"
 #include "ui/Opts.h"
 #include "ui/SavedGames.h"
 #include "ui/TurnAnnouncer.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -315,6 +318,41 @@ private Q_SLOTS:
                                         u"Строка сценария | Номер = 12 | Текст = wait"_qs,
                                         u"Последнее ожидание | Номер = 12 | Текст = wait"_qs,
                                         u"Строка последнего сообщения автору | Номер = сообщений ещё не было"_qs}));
+    }
+
+    // The panel of messages to the author, and the debug view, name the line where the failing
+    // command is written: here a "pm" in a room function's body, whose box names the waiting
+    // point instead.
+    void messagesNameTheLineOfTheCommand() {
+        QStringList story = kitchenStory();
+        story[5] = u"+func считать,pn раз | pm два | pn три"_qs; // line 6
+        m_stories.write(u"кухня.teg"_qs, story);
+        openWindow();
+        m_form->openSettings();
+        auto *opts = control<Opts>(*m_form, "Opts");
+        auto *messages = control<QComboBox>(*opts, "Messages");
+        messages->setCurrentIndex(messages->findText(u"В панели рядом с консолью"_qs));
+        QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
+        control<QAction>(*m_form, "DebugViewShown")->trigger();
+        press(u"считать⏎"_qs);
+        const QString copied = control<MessagePanel>(*m_form, "MessagePanel")->copiedText();
+        QVERIFY2(copied.startsWith(u"Строка 6. Внимание!: Внимание! Неизвестная комманда (pm) · "
+                                   u"Строка файла: 12"_qs),
+                 qPrintable(copied));
+        const auto *tree = control<QTreeWidget>(*m_form, "DebugTree");
+        const QTreeWidgetItem *last = tree->topLevelItem(tree->topLevelItemCount() - 1);
+        QCOMPARE(last->child(0)->text(1), u"6"_qs);
+        QCOMPARE(last->child(1)->text(1), story[5]);
+    }
+
+    // «Справка» → «Как играть» shows the core's text, the same that the page and zuft-cli show.
+    void howToPlayShowsTheCoresText() {
+        control<QAction>(*m_form, "HowToPlay")->trigger();
+        QCOMPARE(m_presenter.messages.size(), 1);
+        QCOMPARE(ToQString(m_presenter.messages[0].title), u"Как играть"_qs);
+        QCOMPARE(ToQString(m_presenter.messages[0].text).replace(u'\r', u'\n'),
+                 ToQString(HowToPlayText()));
+        QVERIFY(ToQString(m_presenter.messages[0].text).contains(u"инв (или инвентарь"_qs));
     }
 
     // A screen reader hears what the turn printed, without the echo of the typed line and
