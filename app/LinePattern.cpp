@@ -67,6 +67,9 @@ LinePattern::LinePattern(std::string_view pattern)
         std::string why(std::size_t(zuftPatternErrorLength()) + 1, '\0');
         zuftPatternError(why.data(), int(why.size()));
         why.resize(why.find('\0'));
+        // "Invalid regular expression: /PATTERN/l: REASON": the reason, not the whole pattern
+        if (const std::size_t reason = why.rfind("/l: "); reason != std::string::npos)
+            why.erase(0, reason + 4);
         m_problem = "выражение не принято: " + why;
     }
 }

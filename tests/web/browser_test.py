@@ -143,11 +143,26 @@ def open_from_disk_and_reload(page):
     check("undo after a reload", page.find("#Undo").is_enabled(), True)
 
 
+def how_to_play(page):
+    """«Справка» → «Как играть» shows the core's text, the same that zuft-cli's /help writes."""
+    help = (GOLDEN / "game/slash-commands.err").read_text(encoding="utf-8")
+    start = help.index("\nКак играть\n\n") + len("\nКак играть\n\n")
+    expected = help[start:help.index("\n\n", help.index("Клавиши:", start))]
+    page.find("#Bar details:nth-of-type(3) summary").click()
+    page.find("#HowToPlayShown").click()
+    box = page.find("#HowToPlay")
+    WebDriverWait(page.driver, 10).until(lambda driver: box.get_attribute("open") is not None)
+    check("«Как играть»", box.find_element(By.TAG_NAME, "p").get_attribute("textContent"),
+          expected)
+    box.find_element(By.CSS_SELECTOR, "button[value=ok]").click()
+
+
 with served(WEB) as url, browser() as driver:
     page = Page(driver)
     driver.get(url)
     page.settle()
     play_demo(page)
+    how_to_play(page)
     open_from_disk_and_reload(page)
-    print("The page played the demo to its end, opened a story from the disk and kept its game "
-          "across a reload")
+    print("The page played the demo to its end, told how to play, opened a story from the disk "
+          "and kept its game across a reload")
