@@ -1,6 +1,7 @@
 // Jumps and conditions nested past every limit. Each is stopped with one box to the author, and
 // the next turn plays as if nothing had happened. (Loops that never stop are golden cases.)
 
+#include "engine/StoryChecker.h"
 #include "support/StoryHarness.h"
 
 #include <functional>
@@ -61,4 +62,34 @@ TEST(Nesting, ALineOfConditionsInsideConditionsIsStopped) {
         line += "if a=0 then ";
     playTrouble(h, {line + "pn дно"});
     expectStoppedOnce(h, "Слишком глубокая вложенность условий.");
+}
+
+// The story checker goes into conditions and functions' bodies as deep as a run would, and no
+// deeper, also with less stack than the main thread has: deeper lines are told, not followed.
+TEST(Nesting, TheCheckerStopsWhereARunWouldWithTheSameStack) {
+    std::string conditions, definitions = "room r & ";
+    for (int n = 0; n < 15'000; ++n) {
+        conditions += "if a=0 then ";
+        definitions += "+func f,";
+    }
+    StoryFileError error;
+    const auto script = DecodeScript(conditions + "pn дно\r\n" + definitions + "pn дно\r\nwait",
+                                     StoryEncoding::Utf8, error);
+    ASSERT_TRUE(script);
+    std::vector<StoryProblem> problems;
+    std::function<void()> check = [&] { problems = CheckStory(*script); };
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 6 << 20);
+    pthread_t thread;
+    auto run = [](void *work) -> void * {
+        return (*static_cast<std::function<void()> *>(work))(), nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, run, &check), 0);
+    pthread_join(thread, nullptr);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].line, 1);
+    EXPECT_EQ(problems[1].line, 2);
+    for (const StoryProblem &problem : problems)
+        EXPECT_TRUE(ToUtf8(problem.text).starts_with("слишком")) << ToUtf8(problem.text);
 }
