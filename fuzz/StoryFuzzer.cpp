@@ -7,6 +7,7 @@
 // terminal or fill the memory of a window that keeps the turn's text.
 
 #include "engine/Story.h"
+#include "engine/StoryChecker.h"
 #include "engine/Windows1251.h"
 
 #include <cstdint>
@@ -98,6 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!loaded)
         return 0;
     checkInvariants(story);
+    // The checker reads the same script without playing it: every problem at a line an editor
+    // shows (a stray byte's line is counted as UTF-8 counts lines, so it may lie past the lines
+    // read), each told in a few hundred characters at most, whatever the line holds.
+    for (const StoryProblem &problem : CheckStory(story.script()))
+        if (problem.line < 1 || problem.line > kMaxLineCount + 1 || problem.text.size() > 600)
+            std::abort();
     if (typed.empty())
         return 0;
     // A run stopped for its work takes seconds in this build. The turn after one is played, to
