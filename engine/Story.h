@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -35,6 +36,10 @@ public:
     // the press did nothing.
     bool Turn(std::u16string_view typedLine);
 
+    // Asked every kWorkBetweenChecks of a turn's work: false stops the turn as its work budget
+    // would, for a player who will not wait for it to end.
+    void SetInterruption(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
+
     const World &world() const { return m_world; }
     const Script &script() const { return *m_script; }
     const std::vector<std::u16string> &LineTable() const { return m_script->lines; }
@@ -55,6 +60,8 @@ public:
     // prints 100,000 lines of text a tenth.
     static constexpr Work kMaxTurnWork = 200'000'000;
     static constexpr Work kCommandWork = 100;
+    // About a quarter of a millisecond of a turn's work.
+    static constexpr Work kWorkBetweenChecks = 1 << 16;
 
     // A script command: its word and what runs it.
     struct Command {
@@ -172,5 +179,8 @@ private:
     int m_commandDepth = 0;
     bool m_unwinding = false; // a runaway turn: every active run ends
     Work m_turnWork = 0;      // what this turn has cost so far; lookups add to it as they compare
+    Work m_workLimit = kMaxTurnWork; // less once the player asked to stop the turn
+    Work m_nextCheck = kWorkBetweenChecks;
+    std::function<bool()> m_keepGoing;
     std::u16string_view m_parameter; // the parameters of the command being run, for a stop's box
 };
