@@ -58,6 +58,12 @@ public:
         giveBackFocus();
         return yes;
     }
+    int Choose(QWidget *parent, const AuthorMessage &question,
+               const QStringList &answers) override {
+        const int chosen = m_boxes.Choose(parent, question, answers);
+        giveBackFocus();
+        return chosen;
+    }
 
 private:
     void giveBackFocus() {

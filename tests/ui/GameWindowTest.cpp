@@ -186,6 +186,13 @@ private Q_SLOTS:
         const QDir folder(MainForm::DataFolder() + u"/autosave"_qs);
         const QString kept = folder.filePath(folder.entryList({u"*.zsave"_qs}).constFirst());
         const QByteArray before = contents(kept);
+        m_presenter.choice = 1; // keep nothing: the turn below is written nowhere
+        MainForm watching(m_presenter);
+        QVERIFY(watching.LoadFile(m_stories.path(u"кухня.teg"_qs)));
+        control<CommandLine>(watching, "Input1")->setText(u"осм"_qs);
+        QTest::keyClick(control<CommandLine>(watching, "Input1"), Qt::Key_Return);
+        QCOMPARE(folder.entryList({u"*.zsave"_qs}).size(), 1);
+        m_presenter.choice = 0;
         MainForm second(m_presenter);
         QVERIFY(second.LoadFile(m_stories.path(u"кухня.teg"_qs)));
         QCOMPARE(ToQString(m_presenter.messages.last().title), u"Игра уже открыта"_qs);
