@@ -58,7 +58,13 @@ public:
     // every character a command reads, prints, shows the author or compares in a lookup costs
     // one more. The longest story run from end to end costs about a third of it, a turn that
     // prints 100,000 lines of text a tenth.
+#ifdef ZUFT_FUZZ_TURN_WORK
+    // The fuzzers pay a turn far less, so that a story that runs away costs them milliseconds
+    // rather than seconds; the full budget is held by its own tests.
+    static constexpr Work kMaxTurnWork = ZUFT_FUZZ_TURN_WORK;
+#else
     static constexpr Work kMaxTurnWork = 200'000'000;
+#endif
     static constexpr Work kCommandWork = 100;
     // About a quarter of a millisecond of a turn's work.
     static constexpr Work kWorkBetweenChecks = 1 << 16;
