@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <unistd.h>
+#include <utility>
 
 bool LineReader::fill() {
     if (m_ended)
@@ -22,8 +23,18 @@ bool LineReader::fill() {
     }
 }
 
+// Keeps the first kLongestLine bytes, less the start of a character that they split.
+void LineReader::cut(std::string &line) {
+    std::size_t end = kLongestLine;
+    for (int back = 0; back < 3 && (line[end] & 0xC0) == 0x80; ++back)
+        --end;
+    line.resize((line[end] & 0xC0) == 0x80 ? kLongestLine : end);
+    m_cut = true;
+}
+
 bool LineReader::ReadLine(std::string &line) {
     line.clear();
+    m_cut = false;
     for (;;) {
         if (m_at == m_buffer.size() && !fill())
             return !line.empty();
@@ -31,14 +42,23 @@ bool LineReader::ReadLine(std::string &line) {
             ++m_at;
         m_afterCr = false;
         const std::size_t end = m_buffer.find_first_of("\r\n", m_at);
+        if (!m_skipping)
+            line.append(m_buffer, m_at, end == std::string::npos ? end : end - m_at);
         if (end == std::string::npos) {
-            line.append(m_buffer, m_at);
             m_at = m_buffer.size();
-            continue;
+            if (line.size() <= kLongestLine)
+                continue;
+            // The cut line is played at once; the rest of it is skipped as it comes.
+            cut(line);
+            m_skipping = true;
+            return true;
         }
-        line.append(m_buffer, m_at, end - m_at);
         m_afterCr = m_buffer[end] == '\r';
         m_at = end + 1;
+        if (std::exchange(m_skipping, false))
+            continue;
+        if (line.size() > kLongestLine)
+            cut(line);
         return true;
     }
 }

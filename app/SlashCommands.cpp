@@ -1,5 +1,6 @@
 #include "SlashCommands.h"
 
+#include "CtrlC.h"
 #include "TerminalConsole.h"
 #include "engine/Text.h"
 #include "game/Files.h"
@@ -40,7 +41,16 @@ void restore(std::u16string_view file, Game &game, TerminalConsole &terminal) {
                         FromUtf8(error));
         return;
     }
-    const ReplayResult result = game.Restore(text);
+    ReplayResult result;
+    {
+        const CtrlCStops ctrlC;
+        result =
+            game.Restore(text, [](std::size_t, std::size_t) { return !CtrlCStops::Pressed(); });
+    }
+    if (result.cancelled) {
+        terminal.Notice(u"восстановление прервано: игра осталась как была");
+        return;
+    }
     if (!result.done) {
         terminal.Notice(u"игра не восстановлена из " + std::u16string(file) + u": " + result.error);
         return;

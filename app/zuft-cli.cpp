@@ -61,6 +61,9 @@ int play(const CliOptions &options) {
         if (!input.ReadLine(bytes))
             break;
         terminal.LineTyped();
+        if (input.Cut())
+            terminal.Notice(u"строка длиннее " + Latin(std::to_string(LineReader::kLongestLine)) +
+                            u" байт обрезана: сыграно её начало, остальное пропущено");
         // A byte-order mark that an editor left at a line's start is not typed.
         const std::u16string line = FromUtf8(WithoutByteOrderMark(bytes));
         std::u16string_view turn;

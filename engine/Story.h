@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -34,6 +35,10 @@ public:
     // One turn: the line the player typed and sent with Enter. False when the line was blank and
     // the press did nothing.
     bool Turn(std::u16string_view typedLine);
+
+    // Asked every kWorkBetweenChecks of a turn's work: false stops the turn as its work budget
+    // would, for a player who will not wait for it to end.
+    void SetInterruption(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
     const World &world() const { return m_world; }
     const Script &script() const { return *m_script; }
@@ -63,8 +68,16 @@ public:
     // every character a command reads, prints, shows the author or compares in a lookup costs
     // one more. The longest story run from end to end costs about a third of it, a turn that
     // prints 100,000 lines of text a tenth.
+#ifdef ZUFT_FUZZ_TURN_WORK
+    // The fuzzers pay a turn far less, so that a story that runs away costs them milliseconds
+    // rather than seconds; the full budget is held by its own tests.
+    static constexpr Work kMaxTurnWork = ZUFT_FUZZ_TURN_WORK;
+#else
     static constexpr Work kMaxTurnWork = 200'000'000;
+#endif
     static constexpr Work kCommandWork = 100;
+    // About a quarter of a millisecond of a turn's work.
+    static constexpr Work kWorkBetweenChecks = 1 << 16;
 
     // A script command: its word and what runs it.
     struct Command {
@@ -187,5 +200,8 @@ private:
     int m_commandDepth = 0;
     bool m_unwinding = false; // a runaway turn: every active run ends
     Work m_turnWork = 0;      // what this turn has cost so far; lookups add to it as they compare
+    Work m_workLimit = kMaxTurnWork; // less once the player asked to stop the turn
+    Work m_nextCheck = kWorkBetweenChecks;
+    std::function<bool()> m_keepGoing;
     std::u16string_view m_parameter; // the parameters of the command being run, for a stop's box
 };

@@ -9,11 +9,18 @@
 void Story::StartTurnBudget() {
     m_unwinding = false;
     m_turnWork = 0;
+    m_workLimit = kMaxTurnWork;
+    m_nextCheck = kWorkBetweenChecks;
 }
 
 bool Story::Spend(Work work) {
     m_turnWork += work;
-    if (m_turnWork <= kMaxTurnWork)
+    if (m_turnWork >= m_nextCheck) {
+        m_nextCheck = m_turnWork + kWorkBetweenChecks;
+        if (m_keepGoing && !m_keepGoing())
+            m_workLimit = 0;
+    }
+    if (m_turnWork <= m_workLimit)
         return true;
     if (!m_unwinding)
         StopTurn(u"Слишком долгий ход без остановки на wait.", m_parameter, u"остановка на wait");

@@ -1,11 +1,12 @@
-// Plays arbitrary bytes as a story: everything before the first two NUL bytes is the story
-// file, everything after them the player's lines, one per LF, in the story's code page so that
-// one changed byte is one changed letter on either side. Message boxes are answered at once.
+// Plays arbitrary bytes as a story and the player's lines (StoryInput.h), in the story's code
+// page so that one changed byte is one changed letter on either side. Message boxes are answered
+// at once.
 //
 // Besides the world's tables, it checks that a turn (or the opening) never produces more than
 // its work budget pays for, so that a story that runs away is stopped before it can flood a
 // terminal or fill the memory of a window that keeps the turn's text.
 
+#include "StoryInput.h"
 #include "engine/Story.h"
 #include "engine/StoryChecker.h"
 #include "engine/Windows1251.h"
@@ -86,15 +87,12 @@ void checkInvariants(const Story &story) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char *>(data), size);
-    const std::size_t split = input.find(std::string_view("\0\0", 2));
-    const std::string_view storyBytes = input.substr(0, split);
-    const std::string_view typed =
-        split == std::string_view::npos ? std::string_view() : input.substr(split + 2);
+    const StoryInput input = StoryInput::Split({reinterpret_cast<const char *>(data), size});
+    const std::string_view typed = input.typed;
 
     CountingHost host;
     Story story(host, host);
-    const bool loaded = story.LoadBytes(storyBytes);
+    const bool loaded = story.LoadBytes(input.story);
     checkOutput(host.TakeTurn(), size);
     if (!loaded)
         return 0;
@@ -107,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
     if (typed.empty())
         return 0;
-    // A run stopped for its work takes seconds in this build. The turn after one is played, to
-    // see the story go on; after a second, the rest of the input would show nothing new.
+    // The turn after a run stopped for its work is played, to see the story go on; after a
+    // second, the rest of the input would show nothing new.
     constexpr int kStoppedRunsPlayed = 2;
     for (std::size_t start = 0; host.StoppedRuns() < kStoppedRunsPlayed;) {
         const std::size_t end = typed.find('\n', start);

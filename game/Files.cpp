@@ -1,7 +1,8 @@
 #include "Files.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -10,7 +11,7 @@
 namespace {
 
 bool fail(std::string &error, const char *what) {
-    error = std::string(what) + ": " + std::strerror(errno);
+    error = std::string(what) + ": " + SystemErrorText(errno);
     return false;
 }
 
@@ -29,6 +30,28 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Where a write to `given` lands: a link is followed, as an editor follows it, so that it still
+// leads to the file, even when the file it names is yet to be made.
+std::string targetOf(const std::string &given) {
+    namespace fs = std::filesystem;
+    fs::path path = given;
+    std::error_code trouble;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, trouble)); ++hops) {
+        const fs::path target = fs::read_symlink(path, trouble);
+        if (trouble)
+            break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path.string();
+}
+
+// The mode a new file gets from the user's umask, as any program's new file does.
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
 std::string sizeText(std::size_t bytes) {
     if (bytes >= (1 << 20) && bytes % (1 << 20) == 0)
         return std::to_string(bytes >> 20) + " МиБ";
@@ -40,13 +63,12 @@ std::string sizeText(std::size_t bytes) {
 } // namespace
 
 bool WriteFileAtomically(const std::string &given, std::string_view bytes, std::string &error) {
-    // A link is followed, so that it still leads to the file; a device or a folder in the
-    // file's place is never replaced by a file.
-    std::error_code unknown;
-    const std::filesystem::path resolved = std::filesystem::weakly_canonical(given, unknown);
-    const std::string path = unknown ? given : resolved.string();
-    struct stat info;
-    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    // A device or a folder in the file's place is never replaced by a file; a file written anew
+    // keeps its mode and owner, so that a save the player keeps private stays private.
+    const std::string path = targetOf(given);
+    struct stat old;
+    const bool replacing = stat(path.c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) {
         error = "это не обычный файл";
         return false;
     }
@@ -54,8 +76,11 @@ bool WriteFileAtomically(const std::string &given, std::string_view bytes, std::
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
         return fail(error, "не удалось создать временный файл рядом с ним");
-    fchmod(fd, 0644);
-    const bool written = writeAll(fd, bytes) || fail(error, "не удалось записать");
+    if (replacing && (old.st_uid != geteuid() || old.st_gid != getegid()))
+        (void)!fchown(fd, old.st_uid, old.st_gid); // only the owner's own rights can do this
+    const bool written = (fchmod(fd, replacing ? old.st_mode & 07777 : newFileMode()) == 0 ||
+                          fail(error, "не удалось задать права доступа")) &&
+                         (writeAll(fd, bytes) || fail(error, "не удалось записать"));
     const bool synced = written && (fsync(fd) == 0 || fail(error, "не удалось сбросить на диск"));
     const bool closed = close(fd) == 0 || (synced && fail(error, "не удалось закрыть"));
     if (written && synced && closed && rename(temporary.c_str(), path.c_str()) == 0)
@@ -67,7 +92,7 @@ bool WriteFileAtomically(const std::string &given, std::string_view bytes, std::
 }
 
 bool AppendToFile(const std::string &path, std::string_view bytes, std::string &error) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return fail(error, "не удалось открыть");
     struct stat before;

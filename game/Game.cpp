@@ -3,6 +3,8 @@
 #include "engine/Story.h"
 #include "engine/Text.h"
 
+#include <chrono>
+
 struct Game::Replayed {
     std::unique_ptr<Story> story;
     std::vector<std::uint32_t> answers; // of the entries played, in order
@@ -13,8 +15,36 @@ struct Game::Replayed {
 
 namespace {
 
-// How often a long replay reports its progress, in turns.
-constexpr std::size_t kProgressEvery = 64;
+// A replay tells its progress by the clock, not by the turn: one turn may work for most of a
+// second, and the player's «Отмена» must still be heard at once.
+class ProgressTicker {
+public:
+    ProgressTicker(const ReplayProgress &progress, std::size_t total)
+        : m_progress(progress), m_total(total) {}
+
+    // False once the player has cancelled. The first call always reports: a host counts the
+    // time before it shows its progress from there.
+    bool GoOn(std::size_t done) {
+        if (m_cancelled || !m_progress)
+            return !m_cancelled;
+        const auto now = std::chrono::steady_clock::now();
+        if (m_reported && now - m_last < kEvery)
+            return true;
+        m_reported = true;
+        m_last = now;
+        m_cancelled = !m_progress(done, m_total);
+        return !m_cancelled;
+    }
+    bool Cancelled() const { return m_cancelled; }
+
+private:
+    static constexpr std::chrono::milliseconds kEvery{40};
+    const ReplayProgress &m_progress;
+    std::size_t m_total;
+    std::chrono::steady_clock::time_point m_last;
+    bool m_reported = false;
+    bool m_cancelled = false;
+};
 
 ReplayResult done() {
     ReplayResult result;
@@ -119,8 +149,11 @@ void Game::Turn(std::u16string_view line) {
     if (!m_story->Turn(line))
         return;
     JournalEntry entry{JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()};
-    record(FormatTurn(entry));
+    const std::string event = FormatTurn(entry);
+    // The journal holds the turn before it is kept: a record that must write the game whole
+    // writes it with this turn.
     m_journal.Add(std::move(entry));
+    record(event);
     remember();
 }
 
@@ -222,24 +255,25 @@ ReplayResult Game::Reload(const ReplayProgress &progress) {
 std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAtDifference,
                                              const ReplayProgress &progress) {
     auto replayed = std::make_unique<Replayed>();
+    const std::size_t total = journal.Position();
+    std::size_t done = 0;
+    ProgressTicker ticker(progress, total);
+    // A slow turn hears the player too: cancelling stops it as its work budget would.
+    const auto newStory = [&] {
+        replayed->story = std::make_unique<Story>(m_relay, m_relay);
+        replayed->story->SetInterruption([&] { return ticker.GoOn(done); });
+        replayed->story->Start(m_script);
+    };
     m_relay.SetMuted(true);
     m_relay.Forget();
-    replayed->story = std::make_unique<Story>(m_relay, m_relay);
-    replayed->story->Start(m_script);
+    newStory();
     replayed->history.Add(exchange());
-    const std::size_t total = journal.Position();
     int turns = 0;
-    for (std::size_t i = 0; i < total; ++i) {
-        if (progress && i % kProgressEvery == 0 && !progress(i, total)) {
-            replayed->cancelled = true;
-            m_relay.SetMuted(false);
-            break;
-        }
-        const JournalEntry &entry = journal.Entries()[i];
+    for (; done < total && ticker.GoOn(done); ++done) {
+        const JournalEntry &entry = journal.Entries()[done];
         if (entry.kind == JournalEntry::Kind::Restart) {
             m_relay.ClearText();
-            replayed->story = std::make_unique<Story>(m_relay, m_relay);
-            replayed->story->Start(m_script);
+            newStory();
             replayed->answers.push_back(0);
         } else {
             m_relay.StartAnswer();
@@ -247,6 +281,8 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
             replayed->answers.push_back(m_relay.Answer());
             ++turns;
         }
+        if (ticker.Cancelled())
+            break;
         replayed->history.Add(exchange());
         if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
             replayed->firstDifference = turns;
@@ -254,6 +290,10 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
                 break;
         }
     }
+    replayed->story->SetInterruption({});
+    replayed->cancelled = ticker.Cancelled();
+    if (replayed->cancelled)
+        m_relay.SetMuted(false);
     return replayed;
 }
 

@@ -141,6 +141,8 @@ std::string FormatSave(const SaveHeader &header, const Journal &journal) {
 bool ParseSave(std::string_view text, SaveHeader &saved, Journal &journal, std::u16string &error) {
     const std::u16string broken = u"Файл повреждён или не является сохранением игры.";
     journal = Journal();
+    // A save opened and kept in an editor on Windows may start with a byte-order mark.
+    text = WithoutByteOrderMark(text);
     if (!IsValidUtf8(text) || !text.starts_with(kMagic)) {
         error = broken;
         return false;
@@ -151,8 +153,12 @@ bool ParseSave(std::string_view text, SaveHeader &saved, Journal &journal, std::
     std::string_view value;
     bool named = false, digested = false;
     for (int number = 0; !text.empty(); ++number) {
-        const std::string_view line = text.substr(0, text.find('\n'));
+        std::string_view line = text.substr(0, text.find('\n'));
         text.remove_prefix(line.size() + 1);
+        // Such an editor also ends lines with CR LF; a CR in a typed line is always written as
+        // an escape, so one before the LF is part of the line's end.
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
         bool sound;
         if (number == 0) {
             sound = readNumber(line.substr(kMagic.size()), format, 10) && format >= 1;

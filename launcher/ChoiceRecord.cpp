@@ -21,9 +21,10 @@ ChoiceRecord::ChoiceRecord(std::string path) : m_path(std::move(path)) {}
 
 bool ChoiceRecord::Read(std::u16string &chosen) {
     chosen.clear();
+    m_failedToCreate = false;
     std::error_code trouble;
     if (!std::filesystem::exists(m_path, trouble) && !trouble)
-        return replace({});
+        return replace({}) || !(m_failedToCreate = true);
     // A folder, a pipe or a device in the record's place is refused, never waited on.
     std::string bytes;
     if (!ReadFileAtMost(m_path, kLongestRecord, bytes, m_error))

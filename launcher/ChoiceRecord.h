@@ -24,6 +24,8 @@ public:
     bool Write(std::u16string_view chosen);
     // Why the last Read or Write failed, in UTF-8.
     const std::string &ErrorString() const { return m_error; }
+    // Whether the last Read failed making a missing record rather than reading one.
+    bool FailedToCreate() const { return m_failedToCreate; }
 
     static std::string Format(std::u16string_view chosen);
     // The first field of the record: after leading spaces, the text between a double quote and
@@ -38,4 +40,5 @@ private:
 
     std::string m_path;
     std::string m_error;
+    bool m_failedToCreate = false;
 };

@@ -134,7 +134,9 @@ void Intro::readRecord() {
     std::u16string remembered;
     if (!m_record.Read(remembered))
         reportRecordTrouble(
-            QStringLiteral("Не удалось прочитать, какой файл был выбран прошлый раз."));
+            m_record.FailedToCreate()
+                ? QStringLiteral("Не удалось создать файл, где запоминается выбранная история.")
+                : QStringLiteral("Не удалось прочитать, какой файл был выбран прошлый раз."));
     choose(ToQString(remembered), kFileNameCaption);
 }
 

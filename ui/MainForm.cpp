@@ -59,6 +59,12 @@ public:
         giveBackFocus();
         return yes;
     }
+    int Choose(QWidget *parent, const AuthorMessage &question,
+               const QStringList &answers) override {
+        const int chosen = m_boxes.Choose(parent, question, answers);
+        giveBackFocus();
+        return chosen;
+    }
 
 private:
     void giveBackFocus() {
@@ -268,6 +274,8 @@ bool MainForm::LoadFile(const QString &filename) {
     show();
     m_autosave = std::make_unique<Autosave>(
         Autosave::PathFor(localPath(DataFolder() + QStringLiteral("/autosave")), path));
+    if (!m_autosave->Claim())
+        chooseHowToShareGame();
     Autosave::Resumption resumption;
     {
         ReplayProgressDialog progress(this, QStringLiteral("Игра восстанавливается…"));
@@ -279,6 +287,22 @@ bool MainForm::LoadFile(const QString &filename) {
     showNote(ToQString(resumption.note));
     reportAutosaveTrouble();
     return true;
+}
+
+// Another window plays this story and keeps its game: this one never writes into it.
+void MainForm::chooseHowToShareGame() {
+    const int choice = m_boxes->Choose(
+        this,
+        {u"Игра уже открыта",
+         u"Эта история уже открыта в другом окне Зуфта, и её игра сохраняется там.\r"
+         u"Можно играть дальше в копию этой игры, которая будет сохраняться отдельно, или "
+         u"смотреть игру, не сохраняя ходов.",
+         MessageIcon::Exclamation},
+        {QStringLiteral("Играть в копию"), QStringLiteral("Не сохранять ходы")});
+    if (choice == 0)
+        m_autosave->KeepAsCopy();
+    else
+        m_autosave->KeepNothing();
 }
 
 // One press of Enter. The message boxes of a turn are modal, so no second line can come in
@@ -382,8 +406,11 @@ void MainForm::showNote(const QString &text) {
 void MainForm::reportAutosaveTrouble() {
     if (!m_autosave)
         return;
-    if (const std::u16string error = m_autosave->TakeError(); !error.empty())
-        showBox(QStringLiteral("Сохранение игры"), ToQString(error));
+    const Autosave::Notice notice = m_autosave->TakeNotice();
+    if (notice.trouble)
+        showBox(QStringLiteral("Сохранение игры"), ToQString(notice.text));
+    else if (!notice.text.empty())
+        showNote(ToQString(notice.text));
 }
 
 void MainForm::updateActions() {

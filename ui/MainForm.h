@@ -69,6 +69,7 @@ private:
     void createGame();
     void readSettings();
 
+    void chooseHowToShareGame();
     void playTurn(const QString &line);
     void afterTurn();
     void gameChanged();

@@ -111,3 +111,19 @@ void MessageBoxPresenter::Present(QWidget *parent, const AuthorMessage &message)
 bool MessageBoxPresenter::Ask(QWidget *parent, const AuthorMessage &question) {
     return showMessage(parent, question, true);
 }
+
+int MessageBoxPresenter::Choose(QWidget *parent, const AuthorMessage &question,
+                                const QStringList &answers) {
+    QMessageBox box(
+        boxIcon(question.icon),
+        ToQString(question.title.empty() ? kApplicationTitle : std::u16string_view(question.title)),
+        ToQString(question.text).replace(u'\r', u'\n'), QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton *> buttons;
+    for (const QString &answer : answers)
+        buttons.append(box.addButton(answer, QMessageBox::AcceptRole));
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    box.exec();
+    return std::max<int>(0, int(buttons.indexOf(box.clickedButton())));
+}

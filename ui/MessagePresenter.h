@@ -2,6 +2,8 @@
 
 #include "engine/AuthorMessages.h"
 
+#include <QStringList>
+
 class QWidget;
 
 // Shows one message and returns when the player has answered it. The windows show every box
@@ -16,6 +18,13 @@ public:
         Present(parent, question);
         return true;
     }
+    // Offers the answers as buttons, the first the default; the index of the one chosen. A
+    // presenter that cannot ask shows the question as a message, and the answer is the first.
+    virtual int Choose(QWidget *parent, const AuthorMessage &question, const QStringList &answers) {
+        Q_UNUSED(answers);
+        Present(parent, question);
+        return 0;
+    }
 };
 
 // A modal message box with one OK button, or «Да» and «Нет» for a question; the lines of the
@@ -24,4 +33,5 @@ class MessageBoxPresenter : public MessagePresenter {
 public:
     void Present(QWidget *parent, const AuthorMessage &message) override;
     bool Ask(QWidget *parent, const AuthorMessage &question) override;
+    int Choose(QWidget *parent, const AuthorMessage &question, const QStringList &answers) override;
 };

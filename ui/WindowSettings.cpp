@@ -81,13 +81,19 @@ template <typename Fill> bool WindowSettings::write(Fill fill) {
         file.clear(); // a broken file is written anew rather than kept broken
     fill(file);
     file.sync();
-    if (file.status() == QSettings::NoError) {
+    // The toolkit keeps the first trouble it met, reading included: whether a broken file was
+    // written anew shows only in reading it again.
+    if (m_broken && file.status() == QSettings::FormatError) {
+        m_file = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+        fill(*m_file);
+    }
+    if (m_file->status() == QSettings::NoError) {
         m_broken = false;
         m_error.clear();
         return true;
     }
     const QFileInfo folder(QFileInfo(m_path).absolutePath());
-    m_error = file.status() == QSettings::AccessError && !folder.isWritable()
+    m_error = m_file->status() == QSettings::AccessError && !folder.isWritable()
                   ? QStringLiteral("в папку %1 нельзя писать").arg(folder.absoluteFilePath())
                   : QStringLiteral("файл %1 не удалось записать").arg(m_path);
     return false;

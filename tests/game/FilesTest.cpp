@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,7 +21,7 @@ template <typename Write> bool failsOnAFullDisk(Write write) {
         const rlimit limit{100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
         std::string error;
-        _exit(!write(error) && error.find("File too large") != std::string::npos ? 0 : 1);
+        _exit(!write(error) && error.find("Файл слишком велик") != std::string::npos ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -51,6 +52,38 @@ TEST(Files, AFullDiskKeepsTheOldFileWhole) {
     EXPECT_FALSE(ReadFileAtMost(path, 4, *std::make_unique<std::string>(), error));
     EXPECT_FALSE(ReadFileAtMost("/", 4, *std::make_unique<std::string>(), error));
     std::filesystem::remove(path);
+}
+
+mode_t modeOf(const std::string &path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(Files, ARewriteKeepsTheFilesModeAndALinkStaysALink) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "zuft-files-modes";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string save = folder / "игра.zsave";
+    std::string error;
+    const mode_t umaskBefore = umask(077);
+    ASSERT_TRUE(WriteFileAtomically(save, "1", error));
+    umask(umaskBefore);
+    EXPECT_EQ(modeOf(save), 0600u); // a new file as the user's umask makes it
+    chmod(save.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(save, "2", error));
+    EXPECT_EQ(modeOf(save), 0640u);
+
+    fs::create_symlink("игра.zsave", folder / "ссылка");
+    fs::create_symlink(folder / "новая.zsave", folder / "висячая");
+    ASSERT_TRUE(WriteFileAtomically(folder / "ссылка", "3", error));
+    ASSERT_TRUE(WriteFileAtomically(folder / "висячая", "4", error));
+    EXPECT_TRUE(fs::is_symlink(folder / "ссылка"));
+    EXPECT_TRUE(fs::is_symlink(folder / "висячая"));
+    EXPECT_EQ(contents(save), "3");
+    EXPECT_EQ(contents(folder / "новая.zsave"), "4");
+    fs::remove_all(folder);
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include "game/Files.h"
 #include "support/StoryHarness.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -125,7 +127,7 @@ TEST(Autosave, AGameComesBackAfterACrashAndABrokenOneIsSetAside) {
         for (const char16_t *line : {u"с", u"ю", u"крикнуть"})
             p.game.Turn(line);
         p.game.Undo();
-        EXPECT_TRUE(autosave.TakeError().empty());
+        EXPECT_TRUE(autosave.TakeNotice().text.empty());
     } // the program ends without a word: the autosave is all that is left
     ASSERT_TRUE(AppendToFile(path, "turn 0000", *std::make_unique<std::string>()));
     {
@@ -148,6 +150,120 @@ TEST(Autosave, AGameComesBackAfterACrashAndABrokenOneIsSetAside) {
         setAside += entry.path().string().find(".broken-") != std::string::npos;
     EXPECT_EQ(setAside, 1);
     std::filesystem::remove_all(folder);
+}
+
+std::string contents(const std::string &path) {
+    std::string bytes, error;
+    ReadFileAtMost(path, 1 << 20, bytes, error);
+    return bytes;
+}
+
+std::filesystem::path freshFolder(const char *name) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+TEST(Autosave, ASecondWindowNeverWritesIntoTheFirstWindowsGame) {
+    const std::filesystem::path folder = freshFolder("zuft-autosave-shared");
+    const std::string path = Autosave::PathFor(folder, "/stories/дом.teg");
+    Played first(story("Зал."), u"дом.teg", false);
+    Autosave kept(path);
+    ASSERT_TRUE(kept.Claim());
+    kept.Resume(first.game);
+    first.game.Turn(u"с");
+
+    Played copy(story("Зал."), u"дом.teg", false);
+    Autosave copied(path);
+    EXPECT_FALSE(copied.Claim());
+    copied.KeepAsCopy();
+    EXPECT_NE(copied.Path(), path);
+    EXPECT_EQ(copied.Resume(copy.game).outcome, Autosave::Outcome::Resumed);
+    EXPECT_EQ(copy.room(), 2); // the first window's game as it stood
+    copy.game.Turn(u"ю");
+
+    Played watched(story("Зал."), u"дом.teg", false);
+    Autosave watching(path);
+    EXPECT_FALSE(watching.Claim());
+    watching.KeepNothing();
+    watching.Resume(watched.game);
+    watched.game.Turn(u"крикнуть");
+
+    first.game.Turn(u"ю");
+    EXPECT_EQ(contents(path), first.game.SaveText());
+    EXPECT_EQ(contents(copied.Path()), copy.game.SaveText());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 4); // and 2 locks
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Autosave, AfterAFailedWriteTheWholeGameIsKeptNeverATurnWithoutItsHeader) {
+    const std::filesystem::path folder = freshFolder("zuft-autosave-full");
+    const std::string path = Autosave::PathFor(folder, "/stories/дом.teg");
+    Played p(story("Зал."), u"дом.teg", false);
+    Autosave autosave(path);
+    ASSERT_TRUE(autosave.Claim());
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{1, before.rlim_max}; // as if the disk had just filled up
+    setrlimit(RLIMIT_FSIZE, &full);
+    autosave.Resume(p.game);
+    p.game.Turn(u"с");
+    p.game.Turn(u"ю");
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    const Autosave::Notice failed = autosave.TakeNotice();
+    EXPECT_TRUE(failed.trouble);
+    EXPECT_NE(ToUtf8(failed.text).find("Файл слишком велик"), std::string::npos);
+    EXPECT_TRUE(autosave.TakeNotice().text.empty()); // told once
+
+    p.game.Turn(u"крикнуть");
+    EXPECT_EQ(contents(path), p.game.SaveText()); // the turns the full disk missed are there
+    EXPECT_EQ(ToUtf8(autosave.TakeNotice().text), "Игра снова сохраняется по ходу.");
+    std::filesystem::remove(path);
+    p.game.Turn(u"с"); // a kept game removed under it is written whole again, never begun
+    EXPECT_EQ(contents(path), p.game.SaveText());
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Autosave, AStoryOfAnyNameIsKeptAndLeftoversOfAKilledWriteAreCleared) {
+    const std::filesystem::path folder = freshFolder("zuft-autosave-names");
+    const std::string name = "/stories/" + std::string(120, 'x') + std::string(60, '\xd0') + ".teg";
+    const std::string path = Autosave::PathFor(folder, name);
+    EXPECT_LT(std::filesystem::path(path).filename().string().size(), 100u);
+    EXPECT_NE(path, Autosave::PathFor(folder, name + "2"));
+    ASSERT_TRUE(
+        WriteFileAtomically(path + ".a1B2c3", "half a game", *std::make_unique<std::string>()));
+    ASSERT_TRUE(
+        WriteFileAtomically(path + ".broken-1", "set aside", *std::make_unique<std::string>()));
+    Played p(story("Зал."), u"дом.teg", false);
+    Autosave autosave(path);
+    ASSERT_TRUE(autosave.Claim());
+    autosave.Resume(p.game);
+    p.game.Turn(u"с");
+    EXPECT_EQ(contents(path), p.game.SaveText());
+    EXPECT_FALSE(std::filesystem::exists(path + ".a1B2c3"));
+    EXPECT_TRUE(std::filesystem::exists(path + ".broken-1"));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Game, ACancelledReplayStopsInTheMiddleOfASlowTurnAndLeavesTheGame) {
+    // Each turn runs until its work budget stops it: a jump back over a waiting point.
+    const std::string slow = "room зал\r\n+text Зал.\r\n+func ждать,goto rem start\r\ndone\r\n"
+                             "setroom зал\r\nwait\r\nrem l:\r\nwait\r\nrem start:\r\ngoto rem l";
+    Played p(slow);
+    p.game.Turn(u"ждать");
+    p.game.Turn(u"ждать");
+    int reports = 0;
+    Played restored(slow);
+    const ReplayResult result =
+        restored.game.Restore(p.game.SaveText(), [&](std::size_t, std::size_t) {
+            return ++reports < 2; // the second report comes while the first turn still works
+        });
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(reports, 2);
+    EXPECT_EQ(restored.game.journal().Position(), 0u);
 }
 
 TEST(Game, TheHistoryForgetsItsOldestExchangesAndCountsWhatUndoDrops) {

@@ -31,6 +31,31 @@ TEST(SaveFile, WhatIsWrittenReadsBackWithTheTypedLinesExact) {
     EXPECT_EQ(read.Position(), 1u);
 }
 
+// As an editor on Windows keeps a file: CR LF line ends, a byte-order mark, or both.
+TEST(SaveFile, ASaveKeptByAWindowsEditorReadsTheSame) {
+    Journal journal;
+    for (std::u16string line : {u"осм", u"\r", u"a\r\n"})
+        journal.Add({JournalEntry::Kind::Turn, line, 7});
+    journal.Undo();
+    const std::string text = FormatSave({u"маяк.teg", 0xfeed, "d"}, journal);
+    std::string crlf;
+    for (char c : text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string &edited : {crlf, "\xEF\xBB\xBF" + text, "\xEF\xBB\xBF" + crlf}) {
+        SaveHeader header;
+        Journal read;
+        std::u16string error;
+        ASSERT_TRUE(ParseSave(edited, header, read, error)) << edited;
+        EXPECT_EQ(header.storyName, u"маяк.teg");
+        EXPECT_EQ(header.date, "d");
+        EXPECT_EQ(read.Entries(), journal.Entries());
+        EXPECT_EQ(read.Position(), 2u);
+        // A last line that a crash cut short is still no event.
+        ASSERT_TRUE(ParseSave(edited + "turn 0000\r", header, read, error));
+        EXPECT_EQ(read.Entries().size(), 3u);
+    }
+}
+
 TEST(SaveFile, AnythingElseIsRefusedWithOneSentence) {
     const std::string broken = "Файл повреждён или не является сохранением игры.";
     const struct {

@@ -79,6 +79,7 @@ TEST_F(ChoiceRecordTest, ARecordThatCannotBeReadOrWrittenSaysWhy) {
         EXPECT_FALSE(record.Read(chosen) || record.Write(kAfter)) << name;
         EXPECT_EQ(chosen, u"") << name;
         EXPECT_FALSE(record.ErrorString().empty()) << name;
+        EXPECT_EQ(record.FailedToCreate(), name[0] == 'f') << name; // a record that cannot be made
     }
 }
 

@@ -9,6 +9,7 @@
 #include "ui/MainForm.h"
 #include "ui/MessagePanel.h"
 #include "ui/Opts.h"
+#include "ui/ReplayProgressDialog.h"
 #include "ui/SavedGames.h"
 #include "ui/TurnAnnouncer.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cmath>
@@ -44,6 +46,12 @@ pn Вступление.
 setroom кухня
 wait)"_qs.arg(two, song)
         .split(u'\n');
+}
+
+// Each «ждать» runs until the turn's work budget stops it: a jump back over a waiting point.
+QStringList slowStory() {
+    return u"room кухня\n+text Кухня.\n+func ждать,goto rem start\ndone\nsetroom кухня\nwait\n"
+           u"rem l:\nwait\nrem start:\ngoto rem l"_qs.split(u'\n');
 }
 
 const QString kCounted = u">считать\n\nраз\nдва\nтри\n"_qs;
@@ -166,13 +174,57 @@ private Q_SLOTS:
     // A broken autosave is set aside, and the story starts afresh.
     void aBrokenAutosaveIsSetAside() {
         press(u"считать⏎"_qs);
-        const QDir folder(MainForm::DataFolder() + u"/autosave"_qs);
-        QVERIFY(overwrite(folder.filePath(folder.entryList(QDir::Files).constFirst()),
+        const QDir folder(MainForm::DataFolder() + u"/autosave"_qs, u"*.zsave*"_qs);
+        QVERIFY(overwrite(folder.filePath(folder.entryList({u"*.zsave"_qs}).constFirst()),
                           "zuft-save 999\n"));
         openWindow();
         QVERIFY(shown().startsWith(kOpening));
         QVERIFY(control<QLabel>(*m_form, "Note")->text().contains(u"отложена"_qs));
-        QCOMPARE(folder.entryList(QDir::Files).size(), 2);
+        QCOMPARE(folder.entryList({u"*.zsave*"_qs}, QDir::Files).size(), 3); // and the lock
+    }
+
+    // A second window on the story plays a copy of the first one's game, kept on its own.
+    void aSecondWindowPlaysACopy() {
+        press(u"считать⏎"_qs);
+        const QDir folder(MainForm::DataFolder() + u"/autosave"_qs);
+        const QString kept = folder.filePath(folder.entryList({u"*.zsave"_qs}).constFirst());
+        const QByteArray before = contents(kept);
+        m_presenter.choice = 1; // keep nothing: the turn below is written nowhere
+        MainForm watching(m_presenter);
+        QVERIFY(watching.LoadFile(m_stories.path(u"кухня.teg"_qs)));
+        control<CommandLine>(watching, "Input1")->setText(u"осм"_qs);
+        QTest::keyClick(control<CommandLine>(watching, "Input1"), Qt::Key_Return);
+        QCOMPARE(folder.entryList({u"*.zsave"_qs}).size(), 1);
+        m_presenter.choice = 0;
+        MainForm second(m_presenter);
+        QVERIFY(second.LoadFile(m_stories.path(u"кухня.teg"_qs)));
+        QCOMPARE(ToQString(m_presenter.messages.last().title), u"Игра уже открыта"_qs);
+        QVERIFY(second.game().journal().Position() == 1); // the first window's game
+        control<CommandLine>(second, "Input1")->setText(u"осм"_qs);
+        QTest::keyClick(control<CommandLine>(second, "Input1"), Qt::Key_Return);
+        QCOMPARE(contents(kept), before);
+        QCOMPARE(folder.entryList({u"*.zsave"_qs}).size(), 2);
+    }
+
+    // Enter pressed while a slow game comes back presses nothing: what was typed waits in the
+    // input line, and the game is resumed whole.
+    void typingDuringAResumeWaitsForTheInputLine() {
+        m_stories.write(u"кухня.teg"_qs, slowStory());
+        openWindow();
+        for (int turn = 0; turn < 12; ++turn) // more than a second to play again
+            press(u"ждать⏎"_qs);
+        QWidget *dialog = nullptr;
+        QTimer::singleShot(ReplayProgressDialog::kShownAfterMs + 200, [&dialog] {
+            dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            typeText(dialog, u"осм"_qs);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        openWindow();
+        QVERIFY(dialog);
+        QCOMPARE(m_form->game().journal().Position(), 12u);
+        QCOMPARE(m_input->text(), u"осм"_qs);
     }
 
     // A save that fails, on a full disk or to a folder, keeps the old file and says why, as a
@@ -231,6 +283,10 @@ private Q_SLOTS:
         openWindow();
         QCOMPARE(m_output->font(), QApplication::font());
         QVERIFY(m_output->palette().color(QPalette::Base) != dark);
+        m_form->zoom(+1); // the broken file is written anew, and that is no trouble to report
+        m_form->zoom(-1);
+        QVERIFY(m_presenter.messages.isEmpty());
+        QCOMPARE(QSettings(settings, QSettings::IniFormat).status(), QSettings::NoError);
 
         QVERIFY(QFile::remove(settings) && QDir().mkpath(settings + u"/in-the-way"_qs));
         m_form->zoom(+1);

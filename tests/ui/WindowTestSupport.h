@@ -19,10 +19,15 @@ public:
         Present(parent, question);
         return answer;
     }
+    int Choose(QWidget *parent, const AuthorMessage &question, const QStringList &) override {
+        Present(parent, question);
+        return choice;
+    }
     void Present(QWidget *, const AuthorMessage &message) override { messages.append(message); }
 
     QList<AuthorMessage> messages;
     bool answer = true;
+    int choice = 0;
 };
 
 // Writes the bytes over the file, as a crash or another program might leave it.
