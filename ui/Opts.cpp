@@ -128,6 +128,9 @@ void Opts::apply() {
                                .arg(kLargestFontSize)
                                .arg(m_fontSize->text()));
         m_problem->show();
+        // The dialog grows to the whole explanation, which wraps over several lines.
+        layout()->activate();
+        adjustSize();
         m_fontSize->setFocus();
         m_fontSize->selectAll();
         return;

@@ -3,9 +3,9 @@
 // own. What a turn prints is the engine's, and the golden stories check it.
 
 #include "WindowTestSupport.h"
+#include "player/HowToPlay.h"
 #include "ui/CommandLine.h"
 #include "ui/HistoryView.h"
-#include "player/HowToPlay.h"
 #include "ui/MainForm.h"
 #include "ui/MessagePanel.h"
 #include "ui/Opts.h"
@@ -14,8 +14,8 @@
 #include "ui/TurnAnnouncer.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -267,6 +267,7 @@ private Q_SLOTS:
         QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
         QVERIFY(opts->isVisible() && problem->isVisible());
         QVERIFY(problem->text().contains(u"от 4 до 144"_qs));
+        QVERIFY(problem->height() >= problem->heightForWidth(problem->width())); // all of it shows
         size->setText(u"15,5"_qs);
         QTest::mouseClick(control<QPushButton>(*opts, "TheOK"), Qt::LeftButton);
         QVERIFY(!opts->isVisible());
@@ -367,13 +368,14 @@ private Q_SLOTS:
                 sections.last() += u" | %1 = %2"_qs.arg(section->child(row)->text(0),
                                                         section->child(row)->text(1));
         }
-        QCOMPARE(sections, QStringList({u"Комната | Имя = кухня | Заголовок =  | Номер = 1"_qs,
-                                        u"Предметы здесь (0)"_qs,
-                                        u"Предметы у игрока (1) | хлеб = слово «хлебушек», № 1"_qs,
-                                        u"Переменные (1) | ель = 1"_qs,
-                                        u"Строка сценария | Номер = 12 | Текст = wait"_qs,
-                                        u"Последнее ожидание | Номер = 12 | Текст = wait"_qs,
-                                        u"Строка последнего сообщения автору | Номер = сообщений ещё не было"_qs}));
+        QCOMPARE(
+            sections,
+            QStringList(
+                {u"Комната | Имя = кухня | Заголовок =  | Номер = 1"_qs, u"Предметы здесь (0)"_qs,
+                 u"Предметы у игрока (1) | хлеб = слово «хлебушек», № 1"_qs,
+                 u"Переменные (1) | ель = 1"_qs, u"Строка сценария | Номер = 12 | Текст = wait"_qs,
+                 u"Последнее ожидание | Номер = 12 | Текст = wait"_qs,
+                 u"Строка последнего сообщения автору | Номер = сообщений ещё не было"_qs}));
     }
 
     // The panel of messages to the author, and the debug view, name the line where the failing
