@@ -117,7 +117,6 @@ bool Game::LoadBytes(std::string_view bytes, std::u16string_view name, StoryEnco
 void Game::Begin() {
     m_journal = Journal();
     m_history.Clear();
-    m_relay.Forget();
     startStory();
     if (m_record)
         m_record->Replaced(*this);
@@ -126,6 +125,7 @@ void Game::Begin() {
 // The story made with the game runs the first opening: its world is large, and making a second
 // one at once would set it all up twice before the player sees the first line.
 void Game::startStory() {
+    m_relay.Forget();
     if (m_storyStarted)
         m_story = std::make_unique<Story>(m_relay, m_relay);
     m_storyStarted = true;
@@ -141,7 +141,7 @@ void Game::remember() {
 }
 
 std::u16string Game::exchange() const {
-    return m_keepHistory ? m_relay.Screen() : std::u16string();
+    return m_keepHistory ? m_relay.Exchange() : std::u16string();
 }
 
 void Game::Turn(std::u16string_view line) {
@@ -260,12 +260,12 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
     ProgressTicker ticker(progress, total);
     // A slow turn hears the player too: cancelling stops it as its work budget would.
     const auto newStory = [&] {
+        m_relay.Forget();
         replayed->story = std::make_unique<Story>(m_relay, m_relay);
         replayed->story->SetInterruption([&] { return ticker.GoOn(done); });
         replayed->story->Start(m_script);
     };
     m_relay.SetMuted(true);
-    m_relay.Forget();
     newStory();
     replayed->history.Add(exchange());
     int turns = 0;

@@ -46,8 +46,13 @@ void Relay::Enter() {
         m_console.Enter();
 }
 
+std::u16string Relay::Exchange() const {
+    return m_echoCleared ? m_echo + u"\r\n\r\n" + m_screen : m_screen;
+}
+
 void Relay::ClearText() {
     digest(u"\f");
+    m_echoCleared = !m_echo.empty();
     m_screen.clear();
     if (!m_muted)
         m_console.ClearText();
@@ -56,11 +61,14 @@ void Relay::ClearText() {
 void Relay::EraseForTurn() {
     m_screen.clear();
     m_input.clear();
+    m_echo.clear();
+    m_echoCleared = false;
     if (!m_muted)
         m_console.EraseForTurn();
 }
 
 void Relay::EchoTyped(std::u16string_view echo) {
+    m_echo = echo;
     keep(echo);
     keep(u"\r\n");
     if (!m_muted)

@@ -19,6 +19,8 @@ public:
     void Forget() {
         m_screen.clear();
         m_input.clear();
+        m_echo.clear();
+        m_echoCleared = false;
     }
     // Shows what the console and the input line hold, as the last turn played muted left them,
     // and passes everything on from then on. `atEnd`: the console shows its end, as after a
@@ -30,6 +32,9 @@ public:
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
     // is kept, as the game window shows only the end.
     const std::u16string &Screen() const { return m_screen; }
+    // What the game's history keeps of this exchange: the screen, with the typed line first even
+    // when the story cleared the screen after echoing it.
+    std::u16string Exchange() const;
     static constexpr std::size_t kMostKept = 8 << 20;
 
     void AddText(std::u16string_view text) override;
@@ -51,4 +56,6 @@ private:
     std::uint64_t m_answer = 0;
     std::u16string m_screen;
     std::u16string m_input;
+    std::u16string m_echo;      // of this turn's typed line
+    bool m_echoCleared = false; // the story cleared the screen after the echo
 };

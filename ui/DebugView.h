@@ -10,8 +10,9 @@ class Story;
 // the current room (name, title, number), the items here and the items carried, the variables
 // with their values, the line the script stands on and the last waiting point, each line
 // numbered from 1 as editors number them, and the line where the command of the last message to
-// the author is written (a function's body, not the waiting point its box names). Read-only; it shows the story as the last refresh
-// found it, so call refresh after each turn while it is shown, and when it is opened.
+// the author is written (a function's body, not the waiting point its box names). Read-only; it
+// shows the story as the last refresh found it, so call refresh after each turn while it is shown,
+// and when it is opened.
 class DebugView : public QWidget {
     Q_OBJECT
 

@@ -13,13 +13,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
 
 // The whole history as the text of one box, so that it goes in with a single insertion.
-QString historyText(const std::vector<std::u16string> &history, std::size_t forgotten) {
+// `latest`: where the last exchange begins in it.
+QString historyText(const std::vector<std::u16string> &history, std::size_t forgotten,
+                    qsizetype &latest) {
     std::size_t size = 0;
     for (const auto &exchange : history)
         size += exchange.size() + 4;
@@ -33,6 +36,7 @@ QString historyText(const std::vector<std::u16string> &history, std::size_t forg
                   text);
     for (std::size_t i = forgotten; i < history.size(); ++i) {
         const QStringView exchange(history[i].data(), qsizetype(history[i].size()));
+        latest = text.size();
         lines.add(exchange, text);
         if (i + 1 == history.size())
             break;
@@ -124,8 +128,17 @@ void HistoryView::addShortcut(const QKeySequence &keys, const std::function<void
 }
 
 void HistoryView::setHistory(const std::vector<std::u16string> &history, std::size_t forgotten) {
-    m_text->setPlainText(historyText(history, std::min(forgotten, history.size())));
+    qsizetype latest = 0;
+    m_text->setPlainText(historyText(history, std::min(forgotten, history.size()), latest));
     m_findStatus->clear();
+    // The latest turn shows from its first line: from the end, back to where it begins.
+    QTextCursor cursor(m_text->document());
+    cursor.movePosition(QTextCursor::End);
+    m_text->setTextCursor(cursor);
+    m_text->ensureCursorVisible();
+    cursor.setPosition(int(std::min<qsizetype>(latest, m_text->document()->characterCount() - 1)));
+    m_text->setTextCursor(cursor);
+    m_text->ensureCursorVisible();
 }
 
 void HistoryView::startFind() {
@@ -168,8 +181,9 @@ bool HistoryView::find(bool backward) {
 }
 
 void HistoryView::saveAs() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить как текст…"), QStringLiteral("История игры.txt"),
+        this, QStringLiteral("Сохранить как текст…"), folder + QStringLiteral("/История игры.txt"),
         QStringLiteral("Текст (*.txt);;Все файлы (*)"));
     if (!path.isEmpty())
         saveTo(path);

@@ -17,9 +17,9 @@
 #include "WindowActions.h"
 #include "WindowGeometry.h"
 #include "engine/Story.h"
-#include "player/HowToPlay.h"
 #include "game/Autosave.h"
 #include "game/Game.h"
+#include "player/HowToPlay.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -338,8 +338,11 @@ void MainForm::refreshAuthorViews() {
 }
 
 void MainForm::showHistory() {
-    m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
+    if (!m_history->isVisible())
+        CenterOver(*m_history, *this);
+    // Shown first: where the latest turn begins on the screen depends on the view's size.
     m_history->show();
+    m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
     m_history->raise();
     m_history->activateWindow();
 }

@@ -22,3 +22,9 @@ void CenterOnScreen(QWidget &window) {
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
 }
+
+void CenterOver(QWidget &window, const QWidget &other) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(other.frameGeometry().center());
+    window.move(frame.topLeft());
+}

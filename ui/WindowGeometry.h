@@ -11,3 +11,5 @@ QRect TwipsRect(int left, int top, int width, int height, const QWidget &window)
 
 // Places a window in the middle of the screen it is on.
 void CenterOnScreen(QWidget &window);
+// Places a window in the middle of another one, as a window manager places a dialog.
+void CenterOver(QWidget &window, const QWidget &other);

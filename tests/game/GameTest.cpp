@@ -14,7 +14,8 @@ namespace {
 
 std::string story(std::string_view hallText) {
     return "room зал\r\n+text " + std::string(hallText) +
-           "\r\n+func с,setroom кухня\r\n+func крикнуть,pn Эхо! | set крик=1\r\ndone\r\n"
+           "\r\n+func с,setroom кухня\r\n+func крикнуть,pn Эхо! | set крик=1\r\n"
+           "+func стереть,cls | pn Чисто.\r\ndone\r\n"
            "room кухня\r\n+text Кухня.\r\n+func ю,setroom зал\r\ndone\r\nsetroom зал\r\nwait";
 }
 
@@ -50,6 +51,10 @@ TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
     ASSERT_TRUE(p.game.Undo().done);
     EXPECT_EQ(p.game.History().size(), 3u); // the opening and two turns
     EXPECT_EQ(ToUtf8(p.game.History()[2]), ">ю\r\n\r\nЗал.\r\n");
+    p.game.Turn(u"стереть"); // the history keeps the line of a turn that cleared the screen
+    EXPECT_EQ(ToUtf8(p.game.History().back()), ">стереть\r\n\r\nЧисто.\r\n");
+    EXPECT_EQ(p.console(), "Чисто.\r\n");
+    p.game.Undo();
     while (p.game.CanUndo())
         p.game.Undo();
     EXPECT_FALSE(p.game.Undo().done);

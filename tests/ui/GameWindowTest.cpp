@@ -339,8 +339,16 @@ private Q_SLOTS:
     // The history saved as text is what the view shows, in UTF-8; a file that cannot be written
     // is told in a box. The start of a game too long to keep is said to be forgotten.
     void historySavesWhatItShows() {
+        for (int turn = 0; turn < 10; ++turn)
+            press(u"считать⏎петь⏎"_qs);
         control<QAction>(*m_form, "History")->trigger();
         auto &view = *control<HistoryView>(*m_form, "HistoryView");
+        const auto *text = control<QPlainTextEdit>(view, "HistoryText");
+        QTextCursor top = text->cursorForPosition({0, 0}); // the latest turn, from its start
+        top.movePosition(QTextCursor::StartOfLine);
+        top.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+        QCOMPARE(top.selectedText(), u">петь"_qs);
+        QVERIFY(view.geometry().intersects(m_form->geometry()));
         const QString path = m_home->filePath(u"история.txt"_qs);
         QVERIFY(view.saveTo(path));
         QCOMPARE(contents(path),
