@@ -17,9 +17,10 @@
 #include "WindowActions.h"
 #include "WindowGeometry.h"
 #include "engine/Story.h"
-#include "player/HowToPlay.h"
 #include "game/Autosave.h"
+#include "game/DataFolder.h"
 #include "game/Game.h"
+#include "player/HowToPlay.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,7 +33,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -107,8 +107,9 @@ MainForm::~MainForm() {
     m_panelDock->blockSignals(true);
 }
 
+// The terminal player keeps its games in the same folder, so that a game goes on in either.
 QString MainForm::DataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QFile::decodeName(QByteArray::fromStdString(::DataFolder()));
 }
 
 void MainForm::createControls() {
