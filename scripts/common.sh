@@ -8,8 +8,10 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # qt6-translations-l10n: the toolkit's own dialogs and menus in Russian, like the windows.
 # libre2-dev: the walkthrough's regular expressions, in linear time; its archive libre2.a needs
 # only the threads library, so zuft-cli stays one static program.
-BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev libre2-dev qt6-base-dev libgl-dev
-    libgtest-dev qt6-translations-l10n)
+# libedit-dev: zuft-cli's line editing and history; it brings the archives it needs (libbsd-dev,
+# libmd-dev, and libncurses-dev's libtinfo.a), so zuft-cli stays one static program.
+BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev libre2-dev libedit-dev qt6-base-dev
+    libgl-dev libgtest-dev qt6-translations-l10n)
 # clang and its runtime for the fuzzers (scripts/fuzz).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The browser build (scripts/web): the compiler, and node, which runs its scripts and zuft-cli.js.
