@@ -33,8 +33,10 @@ ensure_packages() {
     ((${#missing[@]} == 0)) && return 0
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+        # Another apt (an unattended upgrade, a second script) may hold the lock: wait for it.
+        apt-get update -qq -o DPkg::Lock::Timeout=600
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
+            "${missing[@]}" >/dev/null
     else
         echo "Some packages are missing. Run this, then try again:" >&2
         echo "  sudo apt-get install -y ${missing[*]}" >&2
@@ -43,6 +45,7 @@ ensure_packages() {
 }
 
 # configure_and_build DIR [cmake options...] [-- targets...]
+# The build's own progress goes to standard error, a line per step: a first build takes minutes.
 configure_and_build() {
     local dir=$1
     shift
@@ -56,10 +59,11 @@ configure_and_build() {
         options+=("$1")
         shift
     done
+    echo "== Configure $dir" >&2
     cmake -S "$ROOT" -B "$dir" "${options[@]}" >/dev/null
     if ((${#targets[@]})); then
-        cmake --build "$dir" -j"$JOBS" --target "${targets[@]}"
+        cmake --build "$dir" -j"$JOBS" --target "${targets[@]}" >&2
     else
-        cmake --build "$dir" -j"$JOBS"
+        cmake --build "$dir" -j"$JOBS" >&2
     fi
 }
