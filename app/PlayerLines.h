@@ -26,6 +26,8 @@ public:
 private:
     TerminalConsole &m_terminal;
     LineReader m_reader;
+#ifdef ZUFT_LINE_EDITING // the browser's build has no line editor
     std::unique_ptr<LineEditor> m_editor;
+#endif
     bool m_cut = false;
 };
