@@ -4,25 +4,35 @@
 #include <vector>
 
 const char kCliUsage[] =
-    "Usage: zuft-cli [options] STORY\n"
-    "       zuft-cli --check [options] STORY\n"
-    "       zuft-cli --test WALKTHROUGH [options] STORY\n"
+    "Запуск: zuft-cli [параметры] ИСТОРИЯ\n"
+    "        zuft-cli --check [параметры] ИСТОРИЯ\n"
+    "        zuft-cli --test ПРОХОЖДЕНИЕ [параметры] ИСТОРИЯ\n"
     "\n"
-    "Plays a Zuft story (.teg) in the terminal: the story runs to its first waiting point,\n"
-    "then every line of standard input is one turn. Standard output carries the story's\n"
-    "text in UTF-8; messages to the story's author are records \"[title] text\".\n"
+    "Играет историю Зуфта (.teg) в терминале: история идёт до первой точки\n"
+    "ожидания, дальше каждая строка стандартного ввода — один ход. В стандартный\n"
+    "вывод идёт текст истории в UTF-8; сообщения автору истории — записи\n"
+    "«[заголовок] текст».\n"
     "\n"
-    "Options:\n"
-    "  --messages=WHERE      where messages to the story's author go: stderr (the default),\n"
-    "                        stdout or none\n"
-    "  --where               start each message's record with STORY:LINE:, the line where\n"
-    "                        the command it concerns is written, for an editor to jump to\n"
-    "  --encoding=ENCODING   read the story as utf-8 or cp1251 (Windows-1251) instead of\n"
-    "                        telling from its bytes (also UTF-8, utf8, windows-1251...)\n"
-    "  --check               list the story's problems, one per line, without playing it\n"
-    "  --test WALKTHROUGH    play the walkthrough's lines and check the story's answers\n"
-    "  -h, --help            show this help\n"
-    "  -v, --version         show the version\n";
+    "В терминале строку можно править (стрелки, Home, End, Ctrl+W, Ctrl+U), стрелки\n"
+    "вверх и вниз листают строки, набранные в этой игре, а игра сохраняется по ходу\n"
+    "и в следующий раз продолжается с того же места, как и в окне игры. Ctrl+C\n"
+    "прерывает долгий ход, а при вводе строки завершает программу; /help\n"
+    "перечисляет команды самой программы.\n"
+    "\n"
+    "Параметры:\n"
+    "  --messages=КУДА       куда идут сообщения автору истории: stderr (обычно),\n"
+    "                        stdout или none (никуда)\n"
+    "  --where               начинать каждое сообщение с ИСТОРИЯ:СТРОКА: — строки,\n"
+    "                        где записана команда, о которой оно, чтобы редактор\n"
+    "                        перешёл к ней\n"
+    "  --encoding=КОДИРОВКА  читать историю как utf-8 или cp1251 (Windows-1251), а\n"
+    "                        не определять кодировку по её байтам (можно и UTF-8,\n"
+    "                        utf8, windows-1251...)\n"
+    "  --check               перечислить ошибки истории, по одной в строке, не\n"
+    "                        играя её\n"
+    "  --test ПРОХОЖДЕНИЕ    сыграть строки прохождения и проверить ответы истории\n"
+    "  -h, --help            показать эту справку\n"
+    "  -v, --version         показать версию\n";
 
 namespace {
 
@@ -63,12 +73,12 @@ bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &er
         const bool takesValue = name == "--messages" || name == "--encoding" || name == "--test";
         if (takesValue && !hasValue) {
             if (i + 1 == argc) {
-                error = std::string(name) + " needs a value";
+                error = "параметру " + std::string(name) + " нужно значение";
                 return false;
             }
             value = argv[++i];
         } else if (!takesValue && hasValue) {
-            error = "unknown option " + std::string(argument);
+            error = "неизвестный параметр " + std::string(argument);
             return false;
         }
         if (name == "-h" || name == "--help") {
@@ -80,11 +90,11 @@ bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &er
             return true;
         }
         if (name == "--messages" && !parseMessages(value, options.messages)) {
-            error = "--messages takes stderr, stdout or none";
+            error = "--messages принимает stderr, stdout или none";
             return false;
         }
         if (name == "--encoding" && !ParseStoryEncoding(value, options.encoding)) {
-            error = "--encoding takes utf-8 or cp1251";
+            error = "--encoding принимает utf-8 или cp1251";
             return false;
         }
         if (name == "--where") {
@@ -95,12 +105,12 @@ bool ParseCliOptions(int argc, char **argv, CliOptions &options, std::string &er
             options.mode = CliOptions::Mode::Test;
             options.walkthrough = value;
         } else if (!takesValue) {
-            error = "unknown option " + std::string(argument);
+            error = "неизвестный параметр " + std::string(argument);
             return false;
         }
     }
     if (positional.size() != 1) {
-        error = "name one story file";
+        error = "нужно назвать один файл истории";
         return false;
     }
     options.story = positional.front();

@@ -24,12 +24,14 @@ bool LineReader::fill() {
 }
 
 // Keeps the first kLongestLine bytes, less the start of a character that they split.
-void LineReader::cut(std::string &line) {
+bool LineReader::CutLongLine(std::string &line) {
+    if (line.size() <= kLongestLine)
+        return false;
     std::size_t end = kLongestLine;
     for (int back = 0; back < 3 && (line[end] & 0xC0) == 0x80; ++back)
         --end;
     line.resize((line[end] & 0xC0) == 0x80 ? kLongestLine : end);
-    m_cut = true;
+    return true;
 }
 
 bool LineReader::ReadLine(std::string &line) {
@@ -49,7 +51,7 @@ bool LineReader::ReadLine(std::string &line) {
             if (line.size() <= kLongestLine)
                 continue;
             // The cut line is played at once; the rest of it is skipped as it comes.
-            cut(line);
+            m_cut = CutLongLine(line);
             m_skipping = true;
             return true;
         }
@@ -57,8 +59,7 @@ bool LineReader::ReadLine(std::string &line) {
         m_at = end + 1;
         if (std::exchange(m_skipping, false))
             continue;
-        if (line.size() > kLongestLine)
-            cut(line);
+        m_cut = CutLongLine(line);
         return true;
     }
 }

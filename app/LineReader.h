@@ -17,10 +17,11 @@ public:
     bool ReadLine(std::string &line);
     // Whether the line just read was cut.
     bool Cut() const { return m_cut; }
+    // Cuts a line longer than kLongestLine there; true when it did.
+    static bool CutLongLine(std::string &line);
 
 private:
     bool fill();
-    void cut(std::string &line);
 
     int m_fd;
     std::string m_buffer;

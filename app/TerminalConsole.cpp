@@ -8,19 +8,61 @@
 
 TerminalConsole::TerminalConsole(bool interactive, MessageTarget messages, std::u16string where)
     : m_interactive(interactive), m_messages(messages), m_where(std::move(where)),
-      m_outToTerminal(isatty(STDOUT_FILENO)),
-      m_errToTerminal(isatty(STDERR_FILENO)), m_out(STDOUT_FILENO), m_err(STDERR_FILENO) {}
+      m_outToTerminal(isatty(STDOUT_FILENO)), m_errToTerminal(isatty(STDERR_FILENO)),
+      m_width(STDOUT_FILENO), m_out(STDOUT_FILENO), m_err(STDERR_FILENO) {}
 
 void TerminalConsole::writeOut(std::u16string_view text) {
     if (text.empty())
         return;
     m_bytes.clear();
-    if (m_outToTerminal)
-        AppendUtf8(ForTerminal(text), m_bytes);
-    else
+    if (!m_outToTerminal) {
         AppendTranscript(text, m_bytes);
+        m_atLineStart = m_bytes.ends_with('\n');
+    } else if (const int width = m_width.Columns(); width > 0) {
+        m_shown.clear();
+        m_wrap.Add(ForTerminal(text), width, m_shown);
+        AppendUtf8(m_shown, m_bytes);
+        m_atLineStart = m_wrap.AtLineStart();
+    } else {
+        AppendUtf8(ForTerminal(text), m_bytes);
+        m_atLineStart = m_bytes.ends_with('\n');
+    }
     m_out.Write(m_bytes);
-    m_atLineStart = m_bytes.ends_with('\n');
+}
+
+// The word the wrapping holds back is shown before anything else is.
+void TerminalConsole::showHeld() {
+    if (!m_outToTerminal)
+        return;
+    m_shown.clear();
+    m_wrap.Flush(m_width.Columns(), m_shown);
+    m_out.Write(ToUtf8(m_shown));
+}
+
+// What zuft-cli says itself goes to standard error, after what the game printed, so that the
+// story's text and the messages stay in order on one screen.
+void TerminalConsole::writeErr(std::u16string_view text) {
+    showHeld();
+    const bool oneScreen = m_outToTerminal && m_errToTerminal;
+    if (oneScreen && !m_atLineStart)
+        writeOut(u"\n");
+    m_out.Flush();
+    if (!m_errToTerminal) {
+        m_err.Write(ToUtf8(text));
+    } else if (const int width = oneScreen ? m_width.Columns() : 0; width > 0) {
+        WordWrap wrap;
+        std::u16string shown;
+        wrap.Add(ForTerminal(text), width, shown);
+        wrap.Flush(width, shown);
+        m_err.Write(ToUtf8(shown));
+    } else {
+        m_err.Write(ToUtf8(ForTerminal(text)));
+    }
+    m_err.Flush();
+    if (oneScreen) {
+        m_wrap.StartLine();
+        m_atLineStart = true;
+    }
 }
 
 void TerminalConsole::AddText(std::u16string_view text) {
@@ -36,6 +78,7 @@ void TerminalConsole::ClearText() {
     if (!m_interactive)
         return;
     m_out.Write("\x1b[H\x1b[2J");
+    m_wrap.StartLine();
     m_atLineStart = true;
 }
 
@@ -54,37 +97,44 @@ void TerminalConsole::Show(const AuthorMessage &message) {
         writeOut(MessageRecord(message, m_where));
         return;
     }
-    m_out.Flush(); // keeps the story's text and the messages in order on one screen
-    const std::u16string text = MessageRecord(message, m_where);
-    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(text) : text));
-    m_err.Flush();
+    writeErr(MessageRecord(message, m_where));
 }
 
 void TerminalConsole::Notice(std::u16string_view text) {
-    m_out.Flush();
-    const std::u16string line = u"zuft-cli: " + std::u16string(text) + u'\n';
-    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(line) : line));
-    m_err.Flush();
+    writeErr(u"zuft-cli: " + std::u16string(text) + u'\n');
 }
 
 void TerminalConsole::Explain(std::u16string_view text) {
-    m_out.Flush();
-    const std::u16string lines = std::u16string(text) + u'\n';
-    m_err.Write(ToUtf8(m_errToTerminal ? ForTerminal(lines) : lines));
-    m_err.Flush();
+    writeErr(std::u16string(text) + u'\n');
 }
 
-// The prompt starts a line of its own, also after a text printed without a line break.
+void TerminalConsole::StartLine() {
+    if (!m_interactive)
+        return;
+    showHeld();
+    if (!m_atLineStart)
+        writeOut(u"\n");
+    m_out.Flush();
+}
+
 void TerminalConsole::Prompt() {
     if (!m_interactive)
         return;
-    if (!m_atLineStart)
-        writeOut(u"\n");
-    writeOut(u">");
+    StartLine();
+    m_out.Write(">");
     m_out.Flush();
 }
 
 void TerminalConsole::LineTyped() {
-    if (m_interactive)
-        m_atLineStart = true;
+    if (!m_interactive)
+        return;
+    m_wrap.StartLine();
+    m_atLineStart = true;
+}
+
+void TerminalConsole::Leave() {
+    if (!m_interactive)
+        return;
+    m_out.Write("\n");
+    m_out.Flush();
 }

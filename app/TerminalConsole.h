@@ -1,6 +1,8 @@
 #pragma once
 
 #include "OutputStream.h"
+#include "TerminalWidth.h"
+#include "WordWrap.h"
 #include "engine/AuthorMessages.h"
 #include "engine/Console.h"
 
@@ -17,7 +19,8 @@ enum class MessageTarget {
 // in UTF-8, one "\n" per line break; each message to the author is one record
 // "[title] text" with its lines broken by "\n". Piped, the output is the whole transcript of
 // the game, echo included; in an interactive terminal the screen keeps scrolling between turns,
-// the typed line is not repeated and only "cls" clears it.
+// the typed line is not repeated and only "cls" clears it. A terminal gets the text broken into
+// lines of its width between words.
 class TerminalConsole : public Console, public AuthorMessages {
 public:
     // `where`: the story's path, to start each message's record with "STORY:LINE: " (see
@@ -37,14 +40,21 @@ public:
     void Explain(std::u16string_view text);
     // The prompt before the player's next line, in an interactive terminal.
     void Prompt();
+    // The same when the line editor shows the prompt itself: the text so far is shown and the
+    // prompt starts a line of its own.
+    void StartLine();
     // The player has ended the prompt's line with Enter.
     void LineTyped();
+    // The player has left at the prompt: the shell's own prompt comes on a line of its own.
+    void Leave();
     // What the game printed has reached standard output; false when it could not be written.
     bool Flush() { return m_out.Flush(); }
     const OutputStream &Output() const { return m_out; }
 
 private:
     void writeOut(std::u16string_view text);
+    void writeErr(std::u16string_view text);
+    void showHeld();
 
     bool m_interactive;
     MessageTarget m_messages;
@@ -54,7 +64,10 @@ private:
     bool m_outToTerminal;
     bool m_errToTerminal;
     bool m_atLineStart = true;
+    TerminalWidth m_width;
+    WordWrap m_wrap;
     OutputStream m_out;
     OutputStream m_err;
-    std::string m_bytes; // reused for every conversion to UTF-8
+    std::string m_bytes;    // reused for every conversion to UTF-8
+    std::u16string m_shown; // reused for every text wrapped for the terminal
 };

@@ -89,7 +89,8 @@ void Autosave::KeepNothing() {
     m_path.clear();
 }
 
-Autosave::Resumption Autosave::Resume(Game &game, const ReplayProgress &progress) {
+Autosave::Resumption Autosave::Resume(Game &game, const ReplayProgress &progress,
+                                      std::u16string_view howToRestart) {
     game.SetRecord(this);
     m_game = &game;
     std::u16string other;
@@ -116,8 +117,8 @@ Autosave::Resumption Autosave::Resume(Game &game, const ReplayProgress &progress
         game.Begin();
         return {Outcome::SetAside, other + note};
     }
-    std::u16string note = u"Игра продолжается с того места, где вы её оставили. Начать заново: "
-                          u"«Игра» → «Начать заново».";
+    std::u16string note = u"Игра продолжается с того места, где вы её оставили. Начать заново: " +
+                          std::u16string(howToRestart) + u".";
     if (const std::u16string changed = DescribeReplay(result); !changed.empty())
         note += u" " + changed;
     return {Outcome::Resumed, other + note};

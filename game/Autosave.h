@@ -38,7 +38,9 @@ public:
     // Brings back the game kept for this story, or starts the story afresh, and keeps the game
     // from then on. A kept game that is broken, of another story, or whose replay the player
     // cancelled never stops the story from opening: it is set aside beside the autosave.
-    Resumption Resume(Game &game, const ReplayProgress &progress = {});
+    // `howToRestart`: how the player starts afresh where the game is played, for the note.
+    Resumption Resume(Game &game, const ReplayProgress &progress = {},
+                      std::u16string_view howToRestart = u"«Игра» → «Начать заново»");
 
     void Added(std::string_view event) override;
     void Replaced(const Game &game) override;

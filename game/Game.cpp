@@ -146,6 +146,8 @@ std::u16string Game::exchange() const {
 
 void Game::Turn(std::u16string_view line) {
     m_relay.StartAnswer();
+    // The story may be a new one since the last turn (a restart, an undo).
+    m_story->SetInterruption(m_keepGoing);
     if (!m_story->Turn(line))
         return;
     JournalEntry entry{JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()};

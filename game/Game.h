@@ -75,6 +75,9 @@ public:
     ReplayResult Reload(const ReplayProgress &progress = {});
 
     void SetRecord(GameRecord *record) { m_record = record; }
+    // Asked during every turn the player plays: false stops the turn as its work budget would,
+    // for a player who will not wait for it to end.
+    void SetInterruption(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
     const Story &story() const { return *m_story; }
     const Journal &journal() const { return m_journal; }
@@ -109,4 +112,5 @@ private:
     ExchangeHistory m_history;
     bool m_keepHistory = false;
     GameRecord *m_record = nullptr;
+    std::function<bool()> m_keepGoing;
 };

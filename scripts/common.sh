@@ -8,8 +8,10 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 # qt6-translations-l10n: the toolkit's own dialogs and menus in Russian, like the windows.
 # libre2-dev: the walkthrough's regular expressions, in linear time; its archive libre2.a needs
 # only the threads library, so zuft-cli stays one static program.
-BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev libre2-dev qt6-base-dev libgl-dev
-    libgtest-dev qt6-translations-l10n)
+# libedit-dev: zuft-cli's line editing and history; it brings the archives it needs (libbsd-dev,
+# libmd-dev, and libncurses-dev's libtinfo.a), so zuft-cli stays one static program.
+BUILD_PACKAGES=(cmake make g++ pkg-config libutf8proc-dev libre2-dev libedit-dev qt6-base-dev
+    libgl-dev libgtest-dev qt6-translations-l10n)
 # clang and its runtime for the fuzzers (scripts/fuzz).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The browser build (scripts/web): the compiler, and node, which runs its scripts and zuft-cli.js.
@@ -31,8 +33,10 @@ ensure_packages() {
     ((${#missing[@]} == 0)) && return 0
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+        # Another apt (an unattended upgrade, a second script) may hold the lock: wait for it.
+        apt-get update -qq -o DPkg::Lock::Timeout=600
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
+            "${missing[@]}" >/dev/null
     else
         echo "Some packages are missing. Run this, then try again:" >&2
         echo "  sudo apt-get install -y ${missing[*]}" >&2
@@ -41,6 +45,7 @@ ensure_packages() {
 }
 
 # configure_and_build DIR [cmake options...] [-- targets...]
+# The build's own progress goes to standard error, a line per step: a first build takes minutes.
 configure_and_build() {
     local dir=$1
     shift
@@ -54,10 +59,11 @@ configure_and_build() {
         options+=("$1")
         shift
     done
+    echo "== Configure $dir" >&2
     cmake -S "$ROOT" -B "$dir" "${options[@]}" >/dev/null
     if ((${#targets[@]})); then
-        cmake --build "$dir" -j"$JOBS" --target "${targets[@]}"
+        cmake --build "$dir" -j"$JOBS" --target "${targets[@]}" >&2
     else
-        cmake --build "$dir" -j"$JOBS"
+        cmake --build "$dir" -j"$JOBS" >&2
     fi
 }

@@ -18,6 +18,7 @@
 #include "WindowGeometry.h"
 #include "engine/Story.h"
 #include "game/Autosave.h"
+#include "game/DataFolder.h"
 #include "game/Game.h"
 #include "player/HowToPlay.h"
 
@@ -32,7 +33,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -107,8 +107,9 @@ MainForm::~MainForm() {
     m_panelDock->blockSignals(true);
 }
 
+// The terminal player keeps its games in the same folder, so that a game goes on in either.
 QString MainForm::DataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QFile::decodeName(QByteArray::fromStdString(::DataFolder()));
 }
 
 void MainForm::createControls() {

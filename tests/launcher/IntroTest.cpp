@@ -62,6 +62,8 @@ protected:
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        // The games the windows keep stay out of the player's own folder too.
+        qputenv("XDG_DATA_HOME", m_folder.path(u"data"_qs).toLocal8Bit());
         m_story = m_folder.write(u"маяк.teg"_qs, {u"pn Ночь над морем."_qs, u"wait"_qs});
         m_missing = m_folder.path(u"пропавший.teg"_qs);
         qApp->installEventFilter(this);
