@@ -6,14 +6,16 @@
 
 namespace {
 
-// The program's own folder, where the build puts the bundled stories; an installed program
-// finds them in share/zuft/stories beside its bin folder.
+// Where the bundled stories lie: an installed program finds them in share/zuft/stories beside
+// its bin folder; one run from its build, in the source's stories folder. No copy of them is made,
+// so that a story is always the same file, and the same kept game, however it was opened.
 QString storyFolder() {
     const QDir program(QCoreApplication::applicationDirPath());
-    if (!program.entryList({QStringLiteral("*.teg")}, QDir::Files).isEmpty())
-        return program.path();
     const QDir installed(program.filePath(QStringLiteral("../share/zuft/stories")));
-    return installed.exists() ? installed.canonicalPath() : program.path();
+    if (installed.exists())
+        return installed.canonicalPath();
+    const QDir source(QStringLiteral(ZUFT_SOURCE_STORIES));
+    return source.exists() ? source.path() : QDir::homePath();
 }
 
 } // namespace

@@ -266,7 +266,13 @@ const Story &MainForm::story() const {
 bool MainForm::LoadFile(const QString &filename) {
     m_router->startGame();
     const std::string path = localPath(filename);
-    if (!m_game->Load(path, m_encoding)) {
+    // A story that cannot be opened is the player's matter, not the author's: always a box,
+    // whatever the window does with the author's messages.
+    const AuthorMessageDisplay chosen = m_router->display();
+    m_router->setDisplay(AuthorMessageDisplay::Boxes);
+    const bool loaded = m_game->Load(path, m_encoding);
+    m_router->setDisplay(chosen);
+    if (!loaded) {
         m_console->Flush();
         return false;
     }

@@ -171,6 +171,16 @@ private Q_SLOTS:
         QCOMPARE(scroll->value(), scroll->maximum());
     }
 
+    // A story that cannot be read is told in a box even when the author's messages go to the panel.
+    void aStoryThatCannotBeReadIsAlwaysABox() {
+        QSettings(WindowSettings::DefaultPath(), QSettings::IniFormat)
+            .setValue(u"messages/display"_qs, u"panel"_qs);
+        MainForm form(m_presenter);
+        m_presenter.messages.clear();
+        QVERIFY(!form.LoadFile(m_stories.path(u"нет такой.teg"_qs)));
+        QCOMPARE(m_presenter.messages.size(), 1);
+    }
+
     // A broken autosave is set aside, and the story starts afresh.
     void aBrokenAutosaveIsSetAside() {
         press(u"считать⏎"_qs);
