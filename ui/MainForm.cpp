@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -115,6 +116,9 @@ QString MainForm::DataFolder() {
 void MainForm::createControls() {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Зуфт Win v. 1.0"));
+    m_geometryKeeper = new QTimer(this);
+    m_geometryKeeper->setSingleShot(true);
+    m_geometryKeeper->setInterval(1000);
 
     m_output = new ConsoleBox(this);
     m_output->setObjectName(QStringLiteral("Output"));
@@ -212,6 +216,7 @@ void MainForm::createGame() {
 
 void MainForm::connectControls() {
     connect(m_input, &CommandLine::submitted, this, &MainForm::playTurn);
+    connect(m_geometryKeeper, &QTimer::timeout, this, &MainForm::keepGeometry);
     connect(m_output, &QPlainTextEdit::customContextMenuRequested, this,
             &MainForm::showConsoleMenu);
     connect(m_router, &MessageRouter::boxAboutToShow, this, [this] { m_console->Flush(); });
@@ -535,11 +540,30 @@ void MainForm::showEvent(QShowEvent *event) {
     m_input->setFocus();
 }
 
+// The window's size and place are kept a moment after they change, not only when the window
+// closes: a program ended by a signal or with the desktop's session keeps them too.
+void MainForm::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible())
+        m_geometryKeeper->start();
+}
+
+void MainForm::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible())
+        m_geometryKeeper->start();
+}
+
+void MainForm::keepGeometry() {
+    m_geometryKeeper->stop();
+    if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry()))
+        reportSettingsTrouble();
+}
+
 // One run plays one story: once its window is closed the program is over. Every turn is in
 // the autosave already; the window's size and place are kept for the next run.
 void MainForm::closeEvent(QCloseEvent *event) {
-    if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry()))
-        reportSettingsTrouble();
+    keepGeometry();
     event->accept();
     QCoreApplication::quit();
 }

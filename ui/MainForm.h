@@ -17,6 +17,7 @@ class MessageRouter;
 class Opts;
 class QDockWidget;
 class QLabel;
+class QTimer;
 class QPlainTextEdit;
 class SavedGames;
 class Story;
@@ -58,6 +59,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
@@ -85,6 +88,7 @@ private:
     void showNote(const QString &text);
     void showBox(const QString &title, const QString &text);
     void reportAutosaveTrouble();
+    void keepGeometry();
     void updateActions();
     int readableWidth() const;
 
@@ -94,6 +98,7 @@ private:
     WindowSettings m_settings;
     WindowPreferences m_preferences;
     bool m_settingsTroubleTold = false;
+    QTimer *m_geometryKeeper = nullptr; // a moment after the window last moved or changed size
 
     QWidget *m_column = nullptr; // the console above the input line
     QPlainTextEdit *m_output = nullptr;

@@ -289,6 +289,10 @@ private Q_SLOTS:
         QCOMPARE(m_output->palette().color(QPalette::Base), dark);
 
         const QString settings = WindowSettings::DefaultPath();
+        // The window's size is kept a moment after it changes, not only at a clean quit.
+        m_form->resize(m_form->width() + 40, m_form->height());
+        QTRY_VERIFY(
+            !QSettings(settings, QSettings::IniFormat).value(u"window/geometry"_qs).isNull());
         // Broken, though what the toolkit can read of it would ask for the dark theme and size 20.
         QVERIFY(overwrite(settings, "[view\ntheme=dark\n[font]\nsize=20\n"));
         openWindow();
