@@ -17,22 +17,30 @@
 
 namespace {
 
-const QCommandLineOption kEncoding(
-    QStringLiteral("encoding"),
-    QStringLiteral("Read the story as utf-8 or cp1251 (Windows-1251) instead of telling from its "
-                   "bytes."),
-    QStringLiteral("utf-8|cp1251"));
+const QCommandLineOption
+    kEncoding(QStringLiteral("encoding"),
+              QStringLiteral("Читать историю как utf-8 или cp1251 (Windows-1251), а не определять "
+                             "кодировку по её байтам."),
+              QStringLiteral("utf-8|cp1251"));
 
 void describe(QCommandLineParser &parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Plays a Zuft story (.teg) in its game window. Without a story, the "
-                       "launcher opens\nand offers the story chosen last time."));
+        QStringLiteral("Играет историю Зуфта (.teg) в окне игры. Без истории сначала открывается "
+                       "окно запуска\nс историей, выбранной в прошлый раз."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("story"),
-                                 QStringLiteral("The story file to play at once."),
-                                 QStringLiteral("[story]"));
+    parser.addPositionalArgument(QStringLiteral("история"),
+                                 QStringLiteral("Файл истории, которую начать сразу."),
+                                 QStringLiteral("[история]"));
     parser.addOption(kEncoding);
+}
+
+// The toolkit's own words (its dialogs, menus and the help's headings) in Russian, as the rest
+// of the program speaks.
+void speakRussian(QTranslator &toolkitTexts) {
+    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkitTexts);
 }
 
 // --help and --version answer also where there is no display to open windows on.
@@ -49,8 +57,10 @@ bool asksOnlyToBeTold(int argc, char *argv[]) {
 int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("zuft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZUFT_VERSION));
+    QTranslator toolkitTexts;
     if (asksOnlyToBeTold(argc, argv)) {
         QCoreApplication app(argc, argv);
+        speakRussian(toolkitTexts);
         QCommandLineParser parser;
         describe(parser);
         parser.process(app);
@@ -64,11 +74,7 @@ int main(int argc, char *argv[]) {
         icon.addFile(QStringLiteral(":/ui/icons/zuft-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("zuft"));
-    // The windows speak Russian, so the toolkit's own dialogs and menus do too.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    speakRussian(toolkitTexts);
 
     QCommandLineParser parser;
     describe(parser);
@@ -76,7 +82,7 @@ int main(int argc, char *argv[]) {
     StoryEncoding encoding = StoryEncoding::Detect;
     if (parser.isSet(kEncoding) &&
         !ParseStoryEncoding(parser.value(kEncoding).toStdString(), encoding)) {
-        std::fputs("zuft: --encoding takes utf-8 or cp1251\n", stderr);
+        std::fputs("zuft: --encoding принимает utf-8 или cp1251\n", stderr);
         return 2;
     }
 
