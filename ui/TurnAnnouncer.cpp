@@ -25,8 +25,7 @@ TurnAnnouncer::TurnAnnouncer(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TurnAnnouncer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFixedSize(0, 0);
-    setAccessibleDescription(QStringLiteral("Что ответила история на последний ход"));
+    setFixedSize(0, 0); // its name is the answer, said once; a description would follow every turn
 }
 
 void TurnAnnouncer::announce(const QString &text) {

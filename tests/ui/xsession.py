@@ -156,7 +156,8 @@ def screen_reader(zuft, story):
     events = []
     pyatspi.Registry.registerEventListener(
         lambda event: events.append((event.type, event.source.getRoleName(), event.source.name,
-                                     event.detail1, str(event.any_data))),
+                                     event.detail1, str(event.any_data),
+                                     event.source.description)),
         "object:state-changed:showing", "object:text-changed:insert")
     game = Game(zuft, story, {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
     failures = []
@@ -187,6 +188,7 @@ def screen_reader(zuft, story):
             notes = [e for e in events if e[0].endswith("showing") and e[1] == "notification"
                      and e[3] == 1]
             assert [e[2] for e in notes] == [said], f"one notification {said!r}, got {notes}"
+            assert not any(e[5] for e in notes), "the answer alone, no description after it"
             assert not any("\u2028" in e[4] or "\u2029" in e[4] for e in events), "no separators"
         except Exception as error:  # noqa: BLE001 - any failure is the test's
             failures.append(repr(error))
