@@ -4,9 +4,10 @@
 
 namespace {
 
-// The text in lines at most `width` wide, broken anywhere but inside a character; its own line
-// ends stay.
-QStringList wrapAnywhere(const QString &text, const QFontMetrics &metrics, int width) {
+// The text in lines at most `width` wide, its own line ends kept. A path breaks after one of its
+// slashes where it can, so that a folder's name stays whole; a name longer than a line breaks
+// anywhere but inside a character.
+QStringList wrapPath(const QString &text, const QFontMetrics &metrics, int width) {
     QStringList lines{QString()};
     for (const QChar unit : text) {
         if (unit == u'\n') {
@@ -15,8 +16,12 @@ QStringList wrapAnywhere(const QString &text, const QFontMetrics &metrics, int w
         }
         QString &line = lines.last();
         if (!line.isEmpty() && !unit.isLowSurrogate() &&
-            metrics.horizontalAdvance(line + unit) > width)
-            lines.append(QString());
+            metrics.horizontalAdvance(line + unit) > width) {
+            const qsizetype slash = line.lastIndexOf(u'/');
+            const QString carried = slash >= 0 ? line.mid(slash + 1) : QString();
+            line.chop(carried.size());
+            lines.append(carried);
+        }
         lines.last() += unit;
     }
     return lines;
@@ -72,7 +77,7 @@ void FileNameLabel::fit() {
     const qsizetype lines =
         std::max(1, (room.height() - metrics.height()) / metrics.lineSpacing() + 1);
     const auto laidOut = [&](qsizetype kept) {
-        return wrapAnywhere(m_caption + shortened(m_path, kept), metrics, room.width());
+        return wrapPath(m_caption + shortened(m_path, kept), metrics, room.width());
     };
     qsizetype fits = 0;
     for (qsizetype tooMany = m_path.size() + 1; tooMany - fits > 1;) {
