@@ -262,7 +262,7 @@ void MainForm::connectControls() {
 }
 
 void MainForm::readSettings() {
-    if (!restoreGeometry(m_settings.Geometry()))
+    if (!restoreGeometry(m_settings.Geometry(devicePixelRatioF())))
         CenterOnScreen(*this);
     applyPreferences(m_settings.Read());
 }
@@ -559,7 +559,7 @@ void MainForm::resizeEvent(QResizeEvent *event) {
 
 void MainForm::keepGeometry() {
     m_geometryKeeper->stop();
-    if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry()))
+    if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry(), devicePixelRatioF()))
         reportSettingsTrouble();
 }
 

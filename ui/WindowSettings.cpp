@@ -16,6 +16,11 @@ const QString kZoom = QStringLiteral("view/zoom");
 const QString kMessages = QStringLiteral("messages/display");
 const QString kGeometry = QStringLiteral("window/geometry");
 
+// The usual scale keeps the key it always had.
+QString geometryKey(qreal scale) {
+    return qFuzzyCompare(scale, 1.0) ? kGeometry : kGeometry + QStringLiteral("@%1").arg(scale);
+}
+
 double fontSizeFrom(const QVariant &value) {
     bool ok = false;
     const double points = value.toDouble(&ok);
@@ -54,8 +59,8 @@ WindowPreferences WindowSettings::Read() const {
     return preferences;
 }
 
-QByteArray WindowSettings::Geometry() const {
-    return m_broken ? QByteArray() : m_file->value(kGeometry).toByteArray();
+QByteArray WindowSettings::Geometry(qreal scale) const {
+    return m_broken ? QByteArray() : m_file->value(geometryKey(scale)).toByteArray();
 }
 
 bool WindowSettings::Write(const WindowPreferences &preferences) {
@@ -68,8 +73,8 @@ bool WindowSettings::Write(const WindowPreferences &preferences) {
     });
 }
 
-bool WindowSettings::WriteGeometry(const QByteArray &geometry) {
-    return write([&geometry](QSettings &file) { file.setValue(kGeometry, geometry); });
+bool WindowSettings::WriteGeometry(const QByteArray &geometry, qreal scale) {
+    return write([&](QSettings &file) { file.setValue(geometryKey(scale), geometry); });
 }
 
 // QSettings replaces the file whole through a temporary file beside it, so a failed write

@@ -38,11 +38,13 @@ public:
     static QString DefaultPath();
 
     WindowPreferences Read() const;
-    // The window's size and place, as QWidget::saveGeometry gives them; empty when none is kept.
-    QByteArray Geometry() const;
+    // The window's size and place, as QWidget::saveGeometry gives them, for a desktop drawn at
+    // `scale` (its device pixel ratio); empty when none is kept. Each scale keeps its own: a run
+    // at twice the size must not shrink the window of the next run at the usual one.
+    QByteArray Geometry(qreal scale) const;
 
     bool Write(const WindowPreferences &preferences);
-    bool WriteGeometry(const QByteArray &geometry);
+    bool WriteGeometry(const QByteArray &geometry, qreal scale);
     // Why the last write failed.
     const QString &ErrorString() const { return m_error; }
     const QString &Path() const { return m_path; }
