@@ -1,6 +1,7 @@
 #include "WindowSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -81,17 +82,14 @@ bool WindowSettings::WriteGeometry(const QByteArray &geometry, qreal scale) {
 // leaves the old one; sync() and status() tell whether it got there.
 template <typename Fill> bool WindowSettings::write(Fill fill) {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSettings &file = *m_file;
-    if (m_broken)
-        file.clear(); // a broken file is written anew rather than kept broken
-    fill(file);
-    file.sync();
-    // The toolkit keeps the first trouble it met, reading included: whether a broken file was
-    // written anew shows only in reading it again.
-    if (m_broken && file.status() == QSettings::FormatError) {
+    // A broken file is written anew rather than kept broken: the toolkit would keep what it
+    // made of the garbage, and the error it met reading it, for good.
+    if (m_broken) {
+        QFile::remove(m_path);
         m_file = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-        fill(*m_file);
     }
+    fill(*m_file);
+    m_file->sync();
     if (m_file->status() == QSettings::NoError) {
         m_broken = false;
         m_error.clear();
