@@ -5,6 +5,7 @@
 #include "engine/Text.h"
 #include "game/Files.h"
 #include "game/Game.h"
+#include "support/StoryHarness.h"
 
 #include <chrono>
 #include <csignal>
@@ -16,12 +17,9 @@ namespace {
 
 // Ctrl+C during a slow /restore stops it, and the game stays as it was.
 TEST(SlashCommands, CtrlCStopsARestoreAndLeavesTheGame) {
-    // Each «ждать» runs until the turn's work budget stops it: a jump back over a waiting point.
-    const std::string slow = "room зал\r\n+text Зал.\r\n+func ждать,goto rem start\r\ndone\r\n"
-                             "setroom зал\r\nwait\r\nrem l:\r\nwait\r\nrem start:\r\ngoto rem l";
     TerminalConsole terminal(false, MessageTarget::None);
     Game played(terminal, terminal);
-    played.LoadBytes(slow, u"зал.teg");
+    played.LoadBytes(kSlowStory, u"зал.teg");
     played.Begin();
     for (int turn = 0; turn < 8; ++turn)
         played.Turn(u"ждать");
@@ -30,7 +28,7 @@ TEST(SlashCommands, CtrlCStopsARestoreAndLeavesTheGame) {
     ASSERT_TRUE(WriteFileAtomically(save, played.SaveText(), error));
 
     Game game(terminal, terminal);
-    game.LoadBytes(slow, u"зал.teg");
+    game.LoadBytes(kSlowStory, u"зал.teg");
     game.Begin();
     std::thread player([] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -254,14 +254,11 @@ TEST(Autosave, AStoryOfAnyNameIsKeptAndLeftoversOfAKilledWriteAreCleared) {
 }
 
 TEST(Game, ACancelledReplayStopsInTheMiddleOfASlowTurnAndLeavesTheGame) {
-    // Each turn runs until its work budget stops it: a jump back over a waiting point.
-    const std::string slow = "room зал\r\n+text Зал.\r\n+func ждать,goto rem start\r\ndone\r\n"
-                             "setroom зал\r\nwait\r\nrem l:\r\nwait\r\nrem start:\r\ngoto rem l";
-    Played p(slow);
+    Played p(kSlowStory);
     p.game.Turn(u"ждать");
     p.game.Turn(u"ждать");
     int reports = 0;
-    Played restored(slow);
+    Played restored(kSlowStory);
     const ReplayResult result =
         restored.game.Restore(p.game.SaveText(), [&](std::size_t, std::size_t) {
             return ++reports < 2; // the second report comes while the first turn still works

@@ -4,7 +4,14 @@
 #include "engine/Text.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+// A story whose every «ждать» runs until the turn's work budget stops it (a jump back over a
+// waiting point): a slow turn to play again, in UTF-8 with CR LF.
+inline constexpr std::string_view kSlowStory =
+    "room зал\r\n+text Зал.\r\n+func ждать,goto rem start\r\ndone\r\nsetroom зал\r\nwait\r\n"
+    "rem l:\r\nwait\r\nrem start:\r\ngoto rem l";
 
 // A console and author-message box that remember everything, as the game window would show it.
 class Recorder : public Console, public AuthorMessages {

@@ -4,6 +4,7 @@
 
 #include "WindowTestSupport.h"
 #include "player/HowToPlay.h"
+#include "support/StoryHarness.h"
 #include "ui/CommandLine.h"
 #include "ui/HistoryView.h"
 #include "ui/MainForm.h"
@@ -48,10 +49,8 @@ wait)"_qs.arg(two, song)
         .split(u'\n');
 }
 
-// Each «ждать» runs until the turn's work budget stops it: a jump back over a waiting point.
 QStringList slowStory() {
-    return u"room кухня\n+text Кухня.\n+func ждать,goto rem start\ndone\nsetroom кухня\nwait\n"
-           u"rem l:\nwait\nrem start:\ngoto rem l"_qs.split(u'\n');
+    return QString::fromUtf8(kSlowStory.data(), qsizetype(kSlowStory.size())).split(u"\r\n"_qs);
 }
 
 const QString kCounted = u">считать\n\nраз\nдва\nтри\n"_qs;
