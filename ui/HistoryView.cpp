@@ -3,7 +3,7 @@
 #include "BoxLines.h"
 #include "MessagePresenter.h"
 #include "QtText.h"
-#include "game/Files.h"
+#include "io/Files.h"
 
 #include <QAction>
 #include <QFile>

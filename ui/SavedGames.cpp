@@ -3,7 +3,7 @@
 #include "MessagePresenter.h"
 #include "QtText.h"
 #include "ReplayProgressDialog.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "game/Game.h"
 #include "game/SaveFile.h"
 

@@ -2,7 +2,7 @@
 // and the autosave that survives a crash.
 
 #include "game/Autosave.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "support/StoryHarness.h"
 
 #include <csignal>
