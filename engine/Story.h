@@ -35,6 +35,8 @@ public:
     // One turn: the line the player typed and sent with Enter. False when the line was blank and
     // the press did nothing.
     bool Turn(std::u16string_view typedLine);
+    // Whether the last turn ran away and was stopped.
+    bool TurnStopped() const { return m_unwinding; }
 
     // Asked every kWorkBetweenChecks of a turn's work: false stops the turn as its work budget
     // would, for a player who will not wait for it to end.
@@ -171,7 +173,9 @@ private:
 
     // Messages to the author, and the bound of a turn
     // The line where the command being run is written, counted from 1.
-    int CommandLine() const { return m_commandLine > 0 ? m_commandLine : m_cursor + 1; }
+    int CommandLine() const {
+        return m_commandLine > 0 ? m_commandLine : m_cursor + 1;
+    }
     void ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
                           std::u16string_view required);
     void StartOuterRun();

@@ -144,17 +144,27 @@ std::u16string Game::exchange() const {
     return m_keepHistory ? m_relay.Screen() : std::u16string();
 }
 
-void Game::Turn(std::u16string_view line) {
+StorySnapshot Game::Snapshot() const {
+    return {m_story->world(), m_story->LineTable(), m_story->ScriptCursor(),
+            m_story->LastWaitingPoint(), m_story->LastMessageLine()};
+}
+
+TurnOutcome Game::Turn(std::u16string_view line) {
     m_relay.StartAnswer();
-    if (!m_story->Turn(line))
-        return;
-    JournalEntry entry{JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()};
-    const std::string event = FormatTurn(entry);
+    TurnOutcome outcome;
+    outcome.played = m_story->Turn(line);
+    if (!outcome.played)
+        return outcome;
+    outcome.stopped = m_story->TurnStopped();
+    outcome.newConsole = m_relay.Cleared();
+    outcome.messages = m_relay.Messages();
     // The journal holds the turn before it is kept: a record that must write the game whole
     // writes it with this turn.
-    m_journal.Add(std::move(entry));
-    record(event);
+    m_journal.Add({JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()});
+    if (m_record)
+        m_record->Added(FormatTurn(m_journal.Entries().back()));
     remember();
+    return outcome;
 }
 
 void Game::Restart() {

@@ -14,6 +14,8 @@ void Relay::Reveal(bool atEnd) {
 
 void Relay::StartAnswer() {
     m_answer = Digest().Value();
+    m_cleared = false;
+    m_messageCount = 0;
 }
 
 std::uint32_t Relay::Answer() const {
@@ -48,6 +50,7 @@ void Relay::Enter() {
 
 void Relay::ClearText() {
     digest(u"\f");
+    m_cleared = true;
     m_screen.clear();
     if (!m_muted)
         m_console.ClearText();
@@ -81,6 +84,7 @@ void Relay::RefillInput(std::u16string_view text) {
 void Relay::Show(const AuthorMessage &message) {
     digest(message.title);
     digest(message.text);
+    ++m_messageCount;
     if (!m_muted)
         m_messages.Show(message);
 }

@@ -25,8 +25,12 @@ public:
     // turn, rather than its start, as after the opening.
     void Reveal(bool atEnd);
 
+    // A turn starts: its answer's digest, its messages and whether it cleared the console are
+    // counted from here.
     void StartAnswer();
     std::uint32_t Answer() const;
+    bool Cleared() const { return m_cleared; }
+    int Messages() const { return m_messageCount; }
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
     // is kept, as the game window shows only the end.
     const std::u16string &Screen() const { return m_screen; }
@@ -49,6 +53,8 @@ private:
     AuthorMessages &m_messages;
     bool m_muted = false;
     std::uint64_t m_answer = 0;
+    bool m_cleared = false;
+    int m_messageCount = 0;
     std::u16string m_screen;
     std::u16string m_input;
 };

@@ -36,7 +36,7 @@ struct Played {
 TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
     Played p;
     for (const char16_t *line : {u"с", u"  ", u"ю", u"крикнуть"})
-        p.game.Turn(line);
+        EXPECT_EQ(p.game.Turn(line).played, line[0] != u' ');
     EXPECT_EQ(p.game.journal().Position(), 3u); // the blank line is not kept
     ASSERT_TRUE(p.game.Undo().done);
     ASSERT_TRUE(p.game.Undo().done);
