@@ -1,8 +1,8 @@
 #include "HistoryView.h"
 
 #include "BoxLines.h"
-#include "MessagePresenter.h"
-#include "QtText.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
 #include "io/Files.h"
 
 #include <QAction>

@@ -6,20 +6,19 @@
 #include "HelpTexts.h"
 #include "HistoryView.h"
 #include "MessagePanel.h"
-#include "MessagePresenter.h"
 #include "MessageRouter.h"
 #include "Opts.h"
-#include "QtText.h"
 #include "ReplayProgressDialog.h"
 #include "SavedGames.h"
 #include "TurnAnnouncer.h"
 #include "WidgetConsole.h"
 #include "WindowActions.h"
-#include "WindowGeometry.h"
-#include "engine/Story.h"
-#include "player/HowToPlay.h"
 #include "game/Autosave.h"
 #include "game/Game.h"
+#include "player/HowToPlay.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
+#include "qt/WindowGeometry.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -258,10 +257,6 @@ void MainForm::readSettings() {
     applyPreferences(m_settings.Read());
 }
 
-const Story &MainForm::story() const {
-    return m_game->story();
-}
-
 bool MainForm::LoadFile(const QString &filename) {
     m_router->startGame();
     const std::string path = localPath(filename);
@@ -308,14 +303,10 @@ void MainForm::chooseHowToShareGame() {
 // One press of Enter. The message boxes of a turn are modal, so no second line can come in
 // before this one is played.
 void MainForm::playTurn(const QString &line) {
-    const std::size_t before = m_game->journal().Entries().size();
-    const std::size_t position = m_game->journal().Position();
     m_router->startTurn();
-    m_game->Turn(FromQString(line));
+    const TurnOutcome outcome = m_game->Turn(FromQString(line));
     m_console->Flush();
-    const bool played =
-        m_game->journal().Position() != position || m_game->journal().Entries().size() != before;
-    if (!played)
+    if (!outcome.played)
         return;
     showNote(QString());
     m_input->setHistory(typedLines(*m_game));
@@ -334,7 +325,7 @@ void MainForm::refreshAuthorViews() {
     if (m_history->isVisible())
         m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
     if (m_debugDock->isVisible())
-        m_debugView->refresh(m_game->story());
+        m_debugView->refresh(m_game->Snapshot());
 }
 
 void MainForm::showHistory() {
@@ -347,7 +338,7 @@ void MainForm::showHistory() {
 void MainForm::showDebugView(bool shown) {
     showDock(*m_debugDock, shown);
     if (shown)
-        m_debugView->refresh(m_game->story());
+        m_debugView->refresh(m_game->Snapshot());
 }
 
 // A dock takes its width from the console: a window as narrow as the story's own grows instead.
@@ -531,5 +522,5 @@ void MainForm::closeEvent(QCloseEvent *event) {
     if (!isFullScreen() && !m_settings.WriteGeometry(saveGeometry()))
         reportSettingsTrouble();
     event->accept();
-    QCoreApplication::quit();
+    Q_EMIT closed();
 }

@@ -1,7 +1,7 @@
 #include "SavedGames.h"
 
-#include "MessagePresenter.h"
-#include "QtText.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
 #include "ReplayProgressDialog.h"
 #include "io/Files.h"
 #include "game/Game.h"

@@ -1,6 +1,6 @@
 #include "TurnAnnouncer.h"
 
-#include "QtText.h"
+#include "qt/QtText.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #include "WidgetConsole.h"
 
-#include "QtText.h"
+#include "qt/QtText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
