@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "ScreenText.h"
 #include "engine/Story.h"
 #include "engine/Text.h"
 
@@ -147,6 +148,10 @@ std::u16string Game::exchange() const {
 StorySnapshot Game::Snapshot() const {
     return {m_story->world(), m_story->LineTable(), m_story->ScriptCursor(),
             m_story->LastWaitingPoint(), m_story->LastMessageLine()};
+}
+
+std::u16string Game::ScreenText() const {
+    return WithLineFeeds((m_relay.Cut() ? kCutNote : u"") + m_relay.Screen());
 }
 
 TurnOutcome Game::Turn(std::u16string_view line) {

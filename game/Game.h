@@ -98,6 +98,9 @@ public:
 
     const Story &story() const { return *m_story; }
     StorySnapshot Snapshot() const;
+    // What the console shows now, each line break as "\n", under the note that its start was
+    // left out when the turn printed more than any host shows.
+    std::u16string ScreenText() const;
     const Journal &journal() const { return m_journal; }
     // What the console showed after the opening and after each entry in effect: the whole game
     // so far, exchange by exchange, its oldest exchanges forgotten when it grows too long.

@@ -1,5 +1,6 @@
 #include "Relay.h"
 
+#include "ScreenText.h"
 #include "engine/Digest.h"
 
 void Relay::Reveal(bool atEnd) {
@@ -30,8 +31,10 @@ void Relay::digest(std::u16string_view text) {
 
 void Relay::keep(std::u16string_view text) {
     m_screen += text;
-    if (m_screen.size() > 2 * kMostKept)
-        m_screen.erase(0, m_screen.size() - kMostKept);
+    if (m_screen.size() > 2 * kMostShown) {
+        m_screen.erase(0, m_screen.size() - kMostShown);
+        m_cut = true;
+    }
 }
 
 void Relay::AddText(std::u16string_view text) {
@@ -52,12 +55,14 @@ void Relay::ClearText() {
     digest(u"\f");
     m_cleared = true;
     m_screen.clear();
+    m_cut = false;
     if (!m_muted)
         m_console.ClearText();
 }
 
 void Relay::EraseForTurn() {
     m_screen.clear();
+    m_cut = false;
     m_input.clear();
     if (!m_muted)
         m_console.EraseForTurn();

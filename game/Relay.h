@@ -18,6 +18,7 @@ public:
     // A new story starts: the console it will print to holds nothing of the last one.
     void Forget() {
         m_screen.clear();
+        m_cut = false;
         m_input.clear();
     }
     // Shows what the console and the input line hold, as the last turn played muted left them,
@@ -32,9 +33,9 @@ public:
     bool Cleared() const { return m_cleared; }
     int Messages() const { return m_messageCount; }
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
-    // is kept, as the game window shows only the end.
+    // is kept (at least kMostShown characters), and Cut() tells that its start was dropped.
     const std::u16string &Screen() const { return m_screen; }
-    static constexpr std::size_t kMostKept = 8 << 20;
+    bool Cut() const { return m_cut; }
 
     void AddText(std::u16string_view text) override;
     void Enter() override;
@@ -56,5 +57,6 @@ private:
     bool m_cleared = false;
     int m_messageCount = 0;
     std::u16string m_screen;
+    bool m_cut = false;
     std::u16string m_input;
 };
