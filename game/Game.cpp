@@ -165,7 +165,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
     outcome.messages = m_relay.Messages();
     // The journal holds the turn before it is kept: a record that must write the game whole
     // writes it with this turn.
-    m_journal.Add({JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()});
+    m_journal.Add({JournalEntry::Kind::Turn, std::u16string(line), m_relay.AnswerDigest()});
     if (m_record)
         m_record->Added(FormatTurn(m_journal.Entries().back()));
     remember();
@@ -293,7 +293,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
         } else {
             m_relay.StartAnswer();
             replayed->story->Turn(entry.line);
-            replayed->answers.push_back(m_relay.Answer());
+            replayed->answers.push_back(m_relay.AnswerDigest());
             ++turns;
         }
         if (ticker.Cancelled())

@@ -101,6 +101,9 @@ public:
     // What the console shows now, each line break as "\n", under the note that its start was
     // left out when the turn printed more than any host shows.
     std::u16string ScreenText() const;
+    // What the console shows of the last turn's answer, without the echo of its typed line: what
+    // a screen reader reads out, and a notice of the turn.
+    std::u16string_view TurnAnswer() const { return m_relay.Answer(); }
     const Journal &journal() const { return m_journal; }
     // What the console showed after the opening and after each entry in effect: the whole game
     // so far, exchange by exchange, its oldest exchanges forgotten when it grows too long.

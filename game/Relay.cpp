@@ -3,6 +3,8 @@
 #include "ScreenText.h"
 #include "engine/Digest.h"
 
+#include <utility>
+
 void Relay::Reveal(bool atEnd) {
     m_muted = false;
     m_console.ClearText();
@@ -19,7 +21,7 @@ void Relay::StartAnswer() {
     m_messageCount = 0;
 }
 
-std::uint32_t Relay::Answer() const {
+std::uint32_t Relay::AnswerDigest() const {
     return std::uint32_t(m_answer ^ (m_answer >> 32));
 }
 
@@ -34,11 +36,13 @@ void Relay::keep(std::u16string_view text) {
     if (m_screen.size() > 2 * kMostShown) {
         m_screen.erase(0, m_screen.size() - kMostShown);
         m_cut = true;
+        m_answerStart = 0; // the echo went with the start
     }
 }
 
 void Relay::AddText(std::u16string_view text) {
     digest(text);
+    m_afterEcho = false;
     keep(text);
     if (!m_muted)
         m_console.AddText(text);
@@ -47,6 +51,8 @@ void Relay::AddText(std::u16string_view text) {
 void Relay::Enter() {
     digest(u"\r\n");
     keep(u"\r\n");
+    if (std::exchange(m_afterEcho, false))
+        m_answerStart = m_screen.size();
     if (!m_muted)
         m_console.Enter();
 }
@@ -56,6 +62,8 @@ void Relay::ClearText() {
     m_cleared = true;
     m_screen.clear();
     m_cut = false;
+    m_answerStart = 0;
+    m_afterEcho = false;
     if (!m_muted)
         m_console.ClearText();
 }
@@ -63,6 +71,8 @@ void Relay::ClearText() {
 void Relay::EraseForTurn() {
     m_screen.clear();
     m_cut = false;
+    m_answerStart = 0;
+    m_afterEcho = false;
     m_input.clear();
     if (!m_muted)
         m_console.EraseForTurn();
@@ -71,6 +81,8 @@ void Relay::EraseForTurn() {
 void Relay::EchoTyped(std::u16string_view echo) {
     keep(echo);
     keep(u"\r\n");
+    m_answerStart = m_screen.size();
+    m_afterEcho = true;
     if (!m_muted)
         m_console.EchoTyped(echo);
 }

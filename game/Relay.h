@@ -19,6 +19,7 @@ public:
     void Forget() {
         m_screen.clear();
         m_cut = false;
+        m_answerStart = 0;
         m_input.clear();
     }
     // Shows what the console and the input line hold, as the last turn played muted left them,
@@ -29,13 +30,17 @@ public:
     // A turn starts: its answer's digest, its messages and whether it cleared the console are
     // counted from here.
     void StartAnswer();
-    std::uint32_t Answer() const;
+    std::uint32_t AnswerDigest() const;
     bool Cleared() const { return m_cleared; }
     int Messages() const { return m_messageCount; }
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
     // is kept (at least kMostShown characters), and Cut() tells that its start was dropped.
     const std::u16string &Screen() const { return m_screen; }
     bool Cut() const { return m_cut; }
+    // What the console shows after the echo of the typed line and the blank line under it.
+    std::u16string_view Answer() const {
+        return std::u16string_view(m_screen).substr(m_answerStart);
+    }
 
     void AddText(std::u16string_view text) override;
     void Enter() override;
@@ -58,5 +63,7 @@ private:
     int m_messageCount = 0;
     std::u16string m_screen;
     bool m_cut = false;
+    std::size_t m_answerStart = 0; // where the answer starts in m_screen
+    bool m_afterEcho = false;      // nothing was added since the echo
     std::u16string m_input;
 };

@@ -201,7 +201,7 @@ void MainForm::createGame() {
     m_console = std::make_unique<WidgetConsole>(*m_output, *m_input);
     m_router = new MessageRouter(*m_boxes, *m_panel, this, this);
     m_game = std::make_unique<Game>(*m_console, *m_router);
-    m_game->KeepHistory(true); // for «История игры», and for the screen reader after each turn
+    m_game->KeepHistory(true); // for «История игры»
     m_savedGames = new SavedGames(*m_game, *m_boxes, this, DataFolder() + QStringLiteral("/saves"));
     // The player types at once; the console is read, not written.
     m_input->setFocus();
@@ -310,7 +310,7 @@ void MainForm::playTurn(const QString &line) {
         return;
     showNote(QString());
     m_input->setHistory(typedLines(*m_game));
-    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), FromQString(line)));
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
 
@@ -353,7 +353,7 @@ void MainForm::showDock(QDockWidget &dock, bool shown) {
 void MainForm::gameChanged() {
     m_console->Flush();
     m_input->setHistory(typedLines(*m_game));
-    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), {}));
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
 

@@ -38,11 +38,8 @@ void TurnAnnouncer::announce(const QString &text) {
     show();
 }
 
-QString TurnAnnouncer::PlainText(std::u16string_view exchange, std::u16string_view typedLine) {
-    const std::u16string echo = u'>' + std::u16string(typedLine) + u"\r\n\r\n";
-    if (!typedLine.empty() && exchange.starts_with(echo))
-        exchange.remove_prefix(echo.size());
-    const QString printed = ToQString(WithLineFeeds(exchange));
+QString TurnAnnouncer::PlainText(std::u16string_view answer) {
+    const QString printed = ToQString(WithLineFeeds(answer));
     QString plain;
     plain.reserve(std::min(printed.size(), kLongest));
     for (qsizetype i = 0; i < printed.size() && plain.size() < kLongest; ++i) {

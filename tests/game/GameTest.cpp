@@ -37,6 +37,7 @@ TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
     Played p;
     for (const char16_t *line : {u"с", u"  ", u"ю", u"крикнуть"})
         EXPECT_EQ(p.game.Turn(line).played, line[0] != u' ');
+    EXPECT_EQ(ToUtf8(std::u16string(p.game.TurnAnswer())), "Эхо!\r\n"); // without the echo
     EXPECT_EQ(p.game.journal().Position(), 3u); // the blank line is not kept
     ASSERT_TRUE(p.game.Undo().done);
     ASSERT_TRUE(p.game.Undo().done);
