@@ -304,12 +304,17 @@ void MainForm::chooseHowToShareGame() {
 // before this one is played.
 void MainForm::playTurn(const QString &line) {
     m_router->startTurn();
+    // A turn played after an undo drops the lines that could have been played again.
+    const bool dropsRedo = m_game->CanRedo();
     const TurnOutcome outcome = m_game->Turn(FromQString(line));
     m_console->Flush();
     if (!outcome.played)
         return;
     showNote(QString());
-    m_input->setHistory(typedLines(*m_game));
+    if (dropsRedo)
+        m_input->setHistory(typedLines(*m_game));
+    else
+        m_input->addToHistory(line);
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }

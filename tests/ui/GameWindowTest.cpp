@@ -140,7 +140,7 @@ private Q_SLOTS:
         row("undo on an empty line", u"Z"_qs, kCounted, {}, true);
         row("undo, redo", u"ZY"_qs, kLooked);
         row("undo on a typed line edits it", u"абZ"_qs, kLooked);
-        row("a turn drops what could be redone", u"Zосм⏎"_qs, kLooked);
+        row("a turn drops what could be redone", u"Zосм⏎↑↑"_qs, kLooked, u"считать"_qs);
         row("restart", u"R"_qs, kOpening);
         row("restart refused", u"r"_qs, kLooked);
         row("the game goes on when the story is opened again", u"↻↑"_qs, kLooked, u"осм"_qs);
