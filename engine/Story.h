@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AuthorMessages.h"
+#include "CommandTable.h"
 #include "Console.h"
+#include "RunLimits.h"
 #include "Script.h"
 #include "world/World.h"
 
@@ -57,41 +59,10 @@ public:
     const std::u16string &Word(int index) const { return m_words[std::size_t(index)]; }
     int WordCount() const { return m_wordCount; }
 
-    // The deepest that jumps and conditions may nest.
-    static constexpr int kMaxNestedRuns = 2000;
-    // The deepest that commands may nest. Branches of conditions inside branches nest commands
-    // without a jump, and every jump is itself a command, so this bounds all nesting. A level
-    // takes up to 2.5 KiB of stack in the unoptimised sanitizer build, so the deepest nesting
-    // stays within 5 MiB of the 8 MiB main thread. One more than the runs: a turn's function
-    // body is a command before its first jump, and a chain of jumps is to be told as one. The
-    // story checker stops at the same depth.
-    static constexpr int kMaxNestedCommands = kMaxNestedRuns + 1;
-    // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
-    // every character a command reads, prints, shows the author or compares in a lookup costs
-    // one more. The longest story run from end to end costs about a third of it, a turn that
-    // prints 100,000 lines of text a tenth.
-#ifdef ZUFT_FUZZ_TURN_WORK
-    // The fuzzers pay a turn far less, so that a story that runs away costs them milliseconds
-    // rather than seconds; the full budget is held by its own tests.
-    static constexpr Work kMaxTurnWork = ZUFT_FUZZ_TURN_WORK;
-#else
-    static constexpr Work kMaxTurnWork = 200'000'000;
-#endif
-    static constexpr Work kCommandWork = 100;
-    // About a quarter of a millisecond of a turn's work.
-    static constexpr Work kWorkBetweenChecks = 1 << 16;
-
-    // A script command: its word and what runs it.
-    struct Command {
-        std::u16string_view word;
-        void (Story::*run)(std::u16string_view Пар);
-    };
-    // Every command, in the order the dispatcher tests them.
-    static std::span<const Command> Commands();
-    // The command of that (lower-cased) word, or none.
-    static const Command *FindCommand(std::u16string_view word);
-
 private:
+    // Runs the command of that word.
+    void RunCommand(ScriptCommand command, std::u16string_view Пар);
+
     // Script run loop and command splitting
     void ОбработкаФайла();
     void ОбработкаСтроки(int НомерСтроки);
@@ -173,9 +144,7 @@ private:
 
     // Messages to the author, and the bound of a turn
     // The line where the command being run is written, counted from 1.
-    int CommandLine() const {
-        return m_commandLine > 0 ? m_commandLine : m_cursor + 1;
-    }
+    int CommandLine() const { return m_commandLine > 0 ? m_commandLine : m_cursor + 1; }
     void ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
                           std::u16string_view required);
     void StartOuterRun();
