@@ -1,7 +1,8 @@
 #include "OutputStream.h"
 
+#include "io/Files.h"
+
 #include <cerrno>
-#include <unistd.h>
 
 void OutputStream::Write(std::string_view bytes) {
     if (m_buffer.size() + bytes.size() > kBufferSize && !Flush())
@@ -19,14 +20,7 @@ bool OutputStream::Flush() {
 }
 
 bool OutputStream::writeAll(std::string_view bytes) {
-    while (!bytes.empty() && m_error == 0) {
-        const ssize_t wrote = write(m_fd, bytes.data(), bytes.size());
-        if (wrote > 0)
-            bytes.remove_prefix(std::size_t(wrote));
-        else if (wrote < 0 && errno != EINTR)
-            m_error = errno;
-        else if (wrote == 0)
-            m_error = EIO;
-    }
+    if (m_error == 0 && !WriteAll(m_fd, bytes))
+        m_error = errno;
     return m_error == 0;
 }

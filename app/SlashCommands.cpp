@@ -3,7 +3,7 @@
 #include "CtrlC.h"
 #include "TerminalConsole.h"
 #include "engine/Text.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "game/Game.h"
 #include "player/HowToPlay.h"
 

@@ -1,5 +1,7 @@
 #include "TerminalText.h"
 
+#include "game/ScreenText.h"
+
 namespace {
 
 // The Unicode block of control pictures holds one for each C0 control, and one for DEL.
@@ -10,25 +12,16 @@ constexpr char16_t kReplacement = 0xFFFD;
 } // namespace
 
 std::u16string ForTerminal(std::u16string_view text) {
-    std::u16string shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            shown += u'\n';
-        } else if (c == u'\n' || c == u'\t') {
-            shown += c;
-        } else if (c < 0x20) {
-            shown += char16_t(kFirstControlPicture + c);
-        } else if (c == 0x7f) {
-            shown += kDeletePicture;
-        } else if (c >= 0x80 && c < 0xa0) {
-            shown += kReplacement;
-        } else {
-            shown += c;
-        }
+    std::u16string shown = WithLineFeeds(text);
+    for (char16_t &c : shown) {
+        if (c == u'\n' || c == u'\t')
+            continue;
+        if (c < 0x20)
+            c = char16_t(kFirstControlPicture + c);
+        else if (c == 0x7f)
+            c = kDeletePicture;
+        else if (c >= 0x80 && c < 0xa0)
+            c = kReplacement;
     }
     return shown;
 }

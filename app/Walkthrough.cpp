@@ -4,7 +4,7 @@
 #include "OutputStream.h"
 #include "Transcript.h"
 #include "engine/Text.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "game/Game.h"
 
 #include <vector>

@@ -11,7 +11,7 @@
 #include "game/Autosave.h"
 #include "game/DataFolder.h"
 #include "game/Game.h"
-#include "game/SystemError.h"
+#include "io/SystemError.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,10 +1,11 @@
 // zuft: plays a story in its game window. Without a story named, the launcher opens first.
 
+#include "WindowedRun.h"
 #include "engine/Script.h"
 #include "launcher/ChoiceRecord.h"
 #include "launcher/Intro.h"
 #include "launcher/StoryFileDialog.h"
-#include "ui/MessagePresenter.h"
+#include "qt/MessagePresenter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -89,7 +90,8 @@ int main(int argc, char *argv[]) {
     MessageBoxPresenter presenter;
     FileOpenDialog dialog;
     ChoiceRecord record(ChoiceRecord::DefaultPath());
-    Intro intro(record, dialog, presenter, encoding);
+    Intro intro(record, dialog, presenter);
+    WindowedRun run(intro, presenter, encoding);
     if (parser.positionalArguments().isEmpty())
         intro.show();
     else

@@ -51,7 +51,7 @@ void BM_NestedJumps(benchmark::State &state) {
     const double perRun = double(shallow - deep) / kDepth;
     state.counters["nested_runs"] = kDepth;
     state.counters["stack_bytes_per_run"] = perRun;
-    state.counters["stack_KiB_at_limit"] = perRun * Story::kMaxNestedRuns / 1024;
+    state.counters["stack_KiB_at_limit"] = perRun * kMaxNestedRuns / 1024;
 }
 BENCHMARK(BM_NestedJumps)->Unit(benchmark::kMicrosecond);
 

@@ -3,8 +3,8 @@
 
 #include "BenchStories.h"
 #include "ui/MainForm.h"
-#include "ui/MessagePresenter.h"
-#include "ui/QtText.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
 
 #include <QApplication>
 #include <QFile>

@@ -22,59 +22,76 @@ private:
 
 } // namespace
 
-// The script's commands, in the order the dispatcher tests them: the first that matches runs.
-std::span<const Story::Command> Story::Commands() {
-    static const Command commands[] = {
-        {u"rem", &Story::IgnoreCom},
-        {u"wait", &Story::IgnoreCom}, // a whole line "wait" is the run loop's business
-        {u"-func", &Story::MinusFuncCom},
-        {u"--item", &Story::UncarryCom},
-        {u"goto", &Story::GotoCom},
-        {u"+func_inv", &Story::PlusFuncInvCom},
-        {u"+func_loc", &Story::PlusFuncLocCom},
-        {u"set", &Story::SetCom},
-        {u"if", &Story::ConditionCom},
-        {u"++item", &Story::CarryCom},
-        {u"cls", &Story::ClsCom},
-        {u"item", &Story::Do_NewItem},
-        {u"room", &Story::Do_NewRoom},
-        {u"+func", &Story::Do_PlusFunc},
-        {u"p", &Story::PrintCom},
-        {u"pn", &Story::PrintLineCom},
-        {u"changeroom", &Story::Do_ChRoom},
-        {u"+downtext", &Story::PlusDownTextCom},
-        {u"setroom", &Story::Do_SetRoom},
-        {u"deleteitem", &Story::Do_DeleteItem},
-        {u"exitview", &Story::ExitViewCom},
-        {u"setlooktext", &Story::SetLookTextCom},
-        {u"+title", &Story::Do_PlusTitle},
-        {u"+text", &Story::Do_PlusText},
-        {u"+item", &Story::Do_PlusItem},
-        {u"done", &Story::DoneCom},
-    };
-    return commands;
-}
-
-const Story::Command *Story::FindCommand(std::u16string_view word) {
-    for (const Command &command : Commands())
-        if (word == command.word)
-            return &command;
-    return nullptr;
+void Story::RunCommand(ScriptCommand command, std::u16string_view Пар) {
+    switch (command) {
+    case ScriptCommand::Rem:
+        return IgnoreCom(Пар);
+    case ScriptCommand::Wait:
+        return IgnoreCom(Пар);
+    case ScriptCommand::MinusFunc:
+        return MinusFuncCom(Пар);
+    case ScriptCommand::UncarryItem:
+        return UncarryCom(Пар);
+    case ScriptCommand::Goto:
+        return GotoCom(Пар);
+    case ScriptCommand::PlusFuncInv:
+        return PlusFuncInvCom(Пар);
+    case ScriptCommand::PlusFuncLoc:
+        return PlusFuncLocCom(Пар);
+    case ScriptCommand::Set:
+        return SetCom(Пар);
+    case ScriptCommand::If:
+        return ConditionCom(Пар);
+    case ScriptCommand::CarryItem:
+        return CarryCom(Пар);
+    case ScriptCommand::Cls:
+        return ClsCom(Пар);
+    case ScriptCommand::Item:
+        return Do_NewItem(Пар);
+    case ScriptCommand::Room:
+        return Do_NewRoom(Пар);
+    case ScriptCommand::PlusFunc:
+        return Do_PlusFunc(Пар);
+    case ScriptCommand::Print:
+        return PrintCom(Пар);
+    case ScriptCommand::PrintLine:
+        return PrintLineCom(Пар);
+    case ScriptCommand::ChangeRoom:
+        return Do_ChRoom(Пар);
+    case ScriptCommand::PlusDownText:
+        return PlusDownTextCom(Пар);
+    case ScriptCommand::SetRoom:
+        return Do_SetRoom(Пар);
+    case ScriptCommand::DeleteItem:
+        return Do_DeleteItem(Пар);
+    case ScriptCommand::ExitView:
+        return ExitViewCom(Пар);
+    case ScriptCommand::SetLookText:
+        return SetLookTextCom(Пар);
+    case ScriptCommand::PlusTitle:
+        return Do_PlusTitle(Пар);
+    case ScriptCommand::PlusText:
+        return Do_PlusText(Пар);
+    case ScriptCommand::PlusItem:
+        return Do_PlusItem(Пар);
+    case ScriptCommand::Done:
+        return DoneCom(Пар);
+    }
 }
 
 // Runs one command. The word arrives lower-cased; the parameters exactly as written.
 void Story::UseCom(std::u16string_view Ком, std::u16string_view Пар) {
-    if (m_commandDepth >= Story::kMaxNestedCommands) {
+    if (m_commandDepth >= kMaxNestedCommands) {
         StopTurn(u"Слишком глубокая вложенность условий.", Пар,
-                 u"не более " + DecimalText(Story::kMaxNestedCommands) + u" вложенных комманд");
+                 u"не более " + DecimalText(kMaxNestedCommands) + u" вложенных комманд");
         return;
     }
     const ParameterGuard running(m_parameter, Пар);
     if (!Spend(kCommandWork + Ком.size() + Пар.size()))
         return;
     DepthGuard nested(m_commandDepth);
-    if (const Command *command = FindCommand(Ком))
-        (this->*command->run)(Пар);
+    if (const CommandWord *command = FindCommand(Ком))
+        RunCommand(command->command, Пар);
     else if (!Ком.empty()) // an empty line, or a command that begins with a space: silence
         WarnUnknownCommand(Ком);
 }

@@ -71,6 +71,6 @@ struct StoryFileError {
 // other character belongs to its line. More than the largest story is refused.
 std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding encoding,
                                            StoryFileError &error);
-// Reads at most one byte more than a story may have, whatever the file system says of the file.
+// Reads a plain file of at most the largest story's size, whatever the file system says of it.
 std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding encoding,
                                          StoryFileError &error);

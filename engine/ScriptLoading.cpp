@@ -2,13 +2,12 @@
 #include "Script.h"
 #include "Text.h"
 #include "Windows1251.h"
+#include "io/Files.h"
+#include "io/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -44,9 +43,10 @@ Utf8Reading readAsUtf8(std::string_view bytes) {
 
 // Where a line ends in UTF-8 and UTF-16: at CR LF, at CR or at LF. The position after the end
 // that starts at `at`.
-template <typename Char> std::size_t afterLineEnd(std::basic_string_view<Char> text, std::size_t at) {
+template <typename Char>
+std::size_t afterLineEnd(std::basic_string_view<Char> text, std::size_t at) {
     return text[at] == Char('\r') && at + 1 < text.size() && text[at + 1] == Char('\n') ? at + 2
-                                                                                      : at + 1;
+                                                                                        : at + 1;
 }
 
 template <typename Char> std::size_t countLineEnds(std::basic_string_view<Char> text) {
@@ -63,7 +63,8 @@ template <typename Char> std::size_t countLineEnds(std::basic_string_view<Char> 
 }
 
 template <typename Char, typename Decode>
-void splitLines(std::basic_string_view<Char> text, Decode decode, std::vector<std::u16string> &lines) {
+void splitLines(std::basic_string_view<Char> text, Decode decode,
+                std::vector<std::u16string> &lines) {
     constexpr Char ends[] = {Char('\r'), Char('\n'), Char(0)};
     for (;;) {
         const std::size_t end = text.find_first_of(ends);
@@ -147,28 +148,7 @@ StoryFileError tooLarge() {
 }
 
 std::u16string errorText(int error) {
-    return FromUtf8(std::strerror(error));
-}
-
-// The file's bytes until the end or until at least `limit` of them are in, whatever size it
-// claims (`expected`). Reads are whole chunks: a file such as /proc/self/pagemap refuses a read
-// of an odd size, and must be found too large rather than unreadable.
-bool readAtMost(int fd, std::size_t limit, std::size_t expected, std::string &bytes,
-                StoryFileError &error) {
-    bytes.reserve(std::min(expected, limit));
-    char chunk[1 << 16];
-    while (bytes.size() < limit) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got == 0)
-            return true;
-        if (got < 0 && errno != EINTR) {
-            error = {u"Файл истории не удалось прочитать.", errorText(errno)};
-            return false;
-        }
-        if (got > 0)
-            bytes.append(chunk, std::size_t(got));
-    }
-    return true;
+    return FromUtf8(SystemErrorText(error));
 }
 
 } // namespace
@@ -220,8 +200,9 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
             return nullptr;
         }
         lines.reserve(ends + 2);
-        splitLines(std::u16string_view(text),
-                   [](std::u16string_view line) { return std::u16string(line); }, lines);
+        splitLines(
+            std::u16string_view(text),
+            [](std::u16string_view line) { return std::u16string(line); }, lines);
         break;
     }
     case StoryEncoding::Utf8: {
@@ -231,7 +212,8 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
             return nullptr;
         }
         lines.reserve(ends + 2);
-        splitLines(bytes, [](std::string_view line) { return FromUtf8(line); }, lines);
+        splitLines(
+            bytes, [](std::string_view line) { return FromUtf8(line); }, lines);
         break;
     }
     default: {
@@ -271,31 +253,27 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
     return script;
 }
 
-// Opening for reading never creates the file: a mistyped path must not leave an empty story.
-// Only a plain file is read, so that a pipe or a device can neither stall the program nor
-// exhaust its memory, and never more than the largest story and one chunk, so that a file
-// that lies about its size, or grows while it is read, cannot either.
 std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding encoding,
                                          StoryFileError &error) {
     const std::u16string unreadable = u"Файл истории не удалось прочитать.";
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno == ENOENT ? StoryFileError{u"Файл истории не найден.", {}}
-                                : StoryFileError{unreadable, errorText(errno)};
-        return nullptr;
-    }
-    struct stat info;
     std::string bytes;
-    bool sound = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (!sound)
+    int systemError = 0;
+    switch (ReadPlainFile(path, std::size_t(kMaxStoryBytes), bytes, systemError)) {
+    case ReadTrouble::None:
+        return DecodeScript(bytes, encoding, error);
+    case ReadTrouble::CannotOpen:
+        error = systemError == ENOENT ? StoryFileError{u"Файл истории не найден.", {}}
+                                      : StoryFileError{unreadable, errorText(systemError)};
+        break;
+    case ReadTrouble::NotAFile:
         error = {unreadable, u"Это не файл."};
-    else if (info.st_size > kMaxStoryBytes)
-        error = tooLarge(), sound = false;
-    else
-        sound = readAtMost(fd, std::size_t(kMaxStoryBytes) + 1, std::size_t(info.st_size), bytes,
-                           error);
-    close(fd);
-    if (!sound)
-        return nullptr;
-    return DecodeScript(bytes, encoding, error);
+        break;
+    case ReadTrouble::TooLarge:
+        error = tooLarge();
+        break;
+    case ReadTrouble::CannotRead:
+        error = {unreadable, errorText(systemError)};
+        break;
+    }
+    return nullptr;
 }

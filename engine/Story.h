@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AuthorMessages.h"
+#include "CommandTable.h"
 #include "Console.h"
+#include "RunLimits.h"
 #include "Script.h"
 #include "world/World.h"
 
@@ -35,6 +37,8 @@ public:
     // One turn: the line the player typed and sent with Enter. False when the line was blank and
     // the press did nothing.
     bool Turn(std::u16string_view typedLine);
+    // Whether the last turn ran away and was stopped.
+    bool TurnStopped() const { return m_unwinding; }
 
     // Asked every kWorkBetweenChecks of a turn's work: false stops the turn as its work budget
     // would, for a player who will not wait for it to end.
@@ -55,41 +59,10 @@ public:
     const std::u16string &Word(int index) const { return m_words[std::size_t(index)]; }
     int WordCount() const { return m_wordCount; }
 
-    // The deepest that jumps and conditions may nest.
-    static constexpr int kMaxNestedRuns = 2000;
-    // The deepest that commands may nest. Branches of conditions inside branches nest commands
-    // without a jump, and every jump is itself a command, so this bounds all nesting. A level
-    // takes up to 2.5 KiB of stack in the unoptimised sanitizer build, so the deepest nesting
-    // stays within 5 MiB of the 8 MiB main thread. One more than the runs: a turn's function
-    // body is a command before its first jump, and a chain of jumps is to be told as one. The
-    // story checker stops at the same depth.
-    static constexpr int kMaxNestedCommands = kMaxNestedRuns + 1;
-    // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
-    // every character a command reads, prints, shows the author or compares in a lookup costs
-    // one more. The longest story run from end to end costs about a third of it, a turn that
-    // prints 100,000 lines of text a tenth.
-#ifdef ZUFT_FUZZ_TURN_WORK
-    // The fuzzers pay a turn far less, so that a story that runs away costs them milliseconds
-    // rather than seconds; the full budget is held by its own tests.
-    static constexpr Work kMaxTurnWork = ZUFT_FUZZ_TURN_WORK;
-#else
-    static constexpr Work kMaxTurnWork = 200'000'000;
-#endif
-    static constexpr Work kCommandWork = 100;
-    // About a quarter of a millisecond of a turn's work.
-    static constexpr Work kWorkBetweenChecks = 1 << 16;
-
-    // A script command: its word and what runs it.
-    struct Command {
-        std::u16string_view word;
-        void (Story::*run)(std::u16string_view Пар);
-    };
-    // Every command, in the order the dispatcher tests them.
-    static std::span<const Command> Commands();
-    // The command of that (lower-cased) word, or none.
-    static const Command *FindCommand(std::u16string_view word);
-
 private:
+    // Runs the command of that word.
+    void RunCommand(ScriptCommand command, std::u16string_view Пар);
+
     // Script run loop and command splitting
     void ОбработкаФайла();
     void ОбработкаСтроки(int НомерСтроки);

@@ -1,9 +1,10 @@
 #include "StoryChecker.h"
 
 #include "CommandSyntax.h"
+#include "CommandTable.h"
 #include "DepthGuard.h"
 #include "NumberReading.h"
-#include "Story.h"
+#include "RunLimits.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -110,9 +111,9 @@ private:
             return;
         if (m_lineStopped)
             return;
-        if (depth >= Story::kMaxNestedCommands || m_nesting >= Story::kMaxNestedCommands) {
+        if (depth >= kMaxNestedCommands || m_nesting >= kMaxNestedCommands) {
             report(Severity::Error, u"слишком глубокая вложенность: не более " +
-                                        DecimalText(Story::kMaxNestedCommands) +
+                                        DecimalText(kMaxNestedCommands) +
                                         u" вложенных комманд; игра остановит ход на этой "
                                         u"строке, а проверка дальше не идёт");
             m_lineStopped = true;
@@ -120,10 +121,10 @@ private:
         }
         // What a run pays for the command, and for the trace of a condition; the checker's own
         // work on the line is about as much.
-        m_work += Story::kCommandWork + command.size();
+        m_work += kCommandWork + command.size();
         if (written.size() == 2 && LowerCase(written) == u"if")
             m_work += command.size();
-        if (m_work > Story::kMaxTurnWork) {
+        if (m_work > kMaxTurnWork) {
             report(Severity::Error, u"слишком много работы без остановки на wait: игра "
                                     u"остановит ход на этой строке, а проверка дальше не идёт");
             m_lineStopped = true;
@@ -135,7 +136,7 @@ private:
         const std::u16string_view named = tooLong ? written : std::u16string_view(word);
         const std::u16string_view parameters = ВыдПараметры(command);
         m_depth = depth;
-        if (tooLong || !Story::FindCommand(word)) {
+        if (tooLong || !FindCommand(word)) {
             if (labelLine && topLevel)
                 report(Severity::Warning,
                        u"строка метки без rem: когда сценарий дойдёт до неё, автору покажется "

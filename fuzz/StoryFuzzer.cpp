@@ -64,11 +64,11 @@ constexpr Work kTraceBox = 11; // "Зуфт Win" and "n0!"
 constexpr Work kShortestPaidBox = 10;
 
 void checkOutput(const TurnOutput &turn, std::size_t inputSize) {
-    const Work freeBoxes = kStopBoxes + Story::kMaxNestedRuns;
+    const Work freeBoxes = kStopBoxes + kMaxNestedRuns;
     const Work freeUnits =
-        kStopBoxes * (kStopBoxTexts + inputSize) + Work(Story::kMaxNestedRuns) * kTraceBox;
-    if (turn.printed + turn.shown > Story::kMaxTurnWork + kEchoSlack + freeUnits ||
-        turn.messages > Story::kMaxTurnWork / kShortestPaidBox + freeBoxes)
+        kStopBoxes * (kStopBoxTexts + inputSize) + Work(kMaxNestedRuns) * kTraceBox;
+    if (turn.printed + turn.shown > kMaxTurnWork + kEchoSlack + freeUnits ||
+        turn.messages > kMaxTurnWork / kShortestPaidBox + freeBoxes)
         std::abort();
 }
 

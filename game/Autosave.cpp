@@ -1,8 +1,8 @@
 #include "Autosave.h"
 
-#include "Files.h"
 #include "engine/Digest.h"
 #include "engine/Text.h"
+#include "io/Files.h"
 
 #include <algorithm>
 #include <cctype>

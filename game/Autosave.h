@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileLock.h"
 #include "Game.h"
+#include "io/FileLock.h"
 
 #include <string>
 

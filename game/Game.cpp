@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "ScreenText.h"
 #include "engine/Story.h"
 #include "engine/Text.h"
 
@@ -144,19 +145,33 @@ std::u16string Game::exchange() const {
     return m_keepHistory ? m_relay.Exchange() : std::u16string();
 }
 
-void Game::Turn(std::u16string_view line) {
+StorySnapshot Game::Snapshot() const {
+    return {m_story->world(), m_story->LineTable(), m_story->ScriptCursor(),
+            m_story->LastWaitingPoint(), m_story->LastMessageLine()};
+}
+
+std::u16string Game::ScreenText() const {
+    return WithLineFeeds((m_relay.Cut() ? kCutNote : u"") + m_relay.Screen());
+}
+
+TurnOutcome Game::Turn(std::u16string_view line) {
     m_relay.StartAnswer();
     // The story may be a new one since the last turn (a restart, an undo).
     m_story->SetInterruption(m_keepGoing);
-    if (!m_story->Turn(line))
-        return;
-    JournalEntry entry{JournalEntry::Kind::Turn, std::u16string(line), m_relay.Answer()};
-    const std::string event = FormatTurn(entry);
+    TurnOutcome outcome;
+    outcome.played = m_story->Turn(line);
+    if (!outcome.played)
+        return outcome;
+    outcome.stopped = m_story->TurnStopped();
+    outcome.newConsole = m_relay.Cleared();
+    outcome.messages = m_relay.Messages();
     // The journal holds the turn before it is kept: a record that must write the game whole
     // writes it with this turn.
-    m_journal.Add(std::move(entry));
-    record(event);
+    m_journal.Add({JournalEntry::Kind::Turn, std::u16string(line), m_relay.AnswerDigest()});
+    if (m_record)
+        m_record->Added(FormatTurn(m_journal.Entries().back()));
     remember();
+    return outcome;
 }
 
 void Game::Restart() {
@@ -280,7 +295,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
         } else {
             m_relay.StartAnswer();
             replayed->story->Turn(entry.line);
-            replayed->answers.push_back(m_relay.Answer());
+            replayed->answers.push_back(m_relay.AnswerDigest());
             ++turns;
         }
         if (ticker.Cancelled())

@@ -5,6 +5,7 @@
 #include "Relay.h"
 #include "SaveFile.h"
 #include "engine/Script.h"
+#include "world/World.h"
 
 #include <functional>
 #include <memory>
@@ -36,6 +37,25 @@ struct ReplayResult {
     int firstDifference = 0;   // the first turn whose answer differs from the recorded one, or 0
 };
 
+// What one typed line came to, so that a host acts on it without looking into the game.
+struct TurnOutcome {
+    bool played = false;     // false: a blank line; the press did nothing and nothing is kept
+    bool stopped = false;    // the turn ran away and was stopped, or the player stopped it
+    bool newConsole = false; // the story cleared the console during the turn
+    int messages = 0;        // messages to the author the turn sent
+};
+
+// Where a story stands, for its author's eyes: its world and the lines of its script that
+// matter. Valid until the game plays on.
+struct StorySnapshot {
+    const World &world;
+    const std::vector<std::u16string> &lines; // the script's lines, and an empty one after them
+    int scriptLine;   // the line the run loop stands on, at most the empty one
+    int waitingPoint; // the "wait" line where the last run stopped; -1: none yet
+    int messageLine;  // where the command of the last message to the author is written, from 1;
+                      // 0: none yet
+};
+
 // A sentence for the player about a replay that was done: that the story changed, and from
 // which turn its answers differ. Empty when there is nothing to say.
 std::u16string DescribeReplay(const ReplayResult &result);
@@ -58,7 +78,7 @@ public:
     void Begin();
 
     // One turn. A blank line does nothing and is not kept.
-    void Turn(std::u16string_view line);
+    TurnOutcome Turn(std::u16string_view line);
     bool CanUndo() const { return m_journal.CanUndo(); }
     bool CanRedo() const { return m_journal.CanRedo(); }
     ReplayResult Undo(const ReplayProgress &progress = {});
@@ -80,6 +100,13 @@ public:
     void SetInterruption(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
     const Story &story() const { return *m_story; }
+    StorySnapshot Snapshot() const;
+    // What the console shows now, each line break as "\n", under the note that its start was
+    // left out when the turn printed more than any host shows.
+    std::u16string ScreenText() const;
+    // What the console shows of the last turn's answer, without the echo of its typed line: what
+    // a screen reader reads out, and a notice of the turn.
+    std::u16string_view TurnAnswer() const { return m_relay.Answer(); }
     const Journal &journal() const { return m_journal; }
     // What the console showed after the opening and after each entry in effect: the whole game
     // so far, exchange by exchange, its oldest exchanges forgotten when it grows too long.

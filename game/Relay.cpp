@@ -1,6 +1,9 @@
 #include "Relay.h"
 
+#include "ScreenText.h"
 #include "engine/Digest.h"
+
+#include <utility>
 
 void Relay::Reveal(bool atEnd) {
     m_muted = false;
@@ -14,9 +17,11 @@ void Relay::Reveal(bool atEnd) {
 
 void Relay::StartAnswer() {
     m_answer = Digest().Value();
+    m_cleared = false;
+    m_messageCount = 0;
 }
 
-std::uint32_t Relay::Answer() const {
+std::uint32_t Relay::AnswerDigest() const {
     return std::uint32_t(m_answer ^ (m_answer >> 32));
 }
 
@@ -28,12 +33,16 @@ void Relay::digest(std::u16string_view text) {
 
 void Relay::keep(std::u16string_view text) {
     m_screen += text;
-    if (m_screen.size() > 2 * kMostKept)
-        m_screen.erase(0, m_screen.size() - kMostKept);
+    if (m_screen.size() > 2 * kMostShown) {
+        m_screen.erase(0, m_screen.size() - kMostShown);
+        m_cut = true;
+        m_answerStart = 0; // the echo went with the start
+    }
 }
 
 void Relay::AddText(std::u16string_view text) {
     digest(text);
+    m_afterEcho = false;
     keep(text);
     if (!m_muted)
         m_console.AddText(text);
@@ -42,6 +51,8 @@ void Relay::AddText(std::u16string_view text) {
 void Relay::Enter() {
     digest(u"\r\n");
     keep(u"\r\n");
+    if (std::exchange(m_afterEcho, false))
+        m_answerStart = m_screen.size();
     if (!m_muted)
         m_console.Enter();
 }
@@ -53,13 +64,20 @@ std::u16string Relay::Exchange() const {
 void Relay::ClearText() {
     digest(u"\f");
     m_echoCleared = !m_echo.empty();
+    m_cleared = true;
     m_screen.clear();
+    m_cut = false;
+    m_answerStart = 0;
+    m_afterEcho = false;
     if (!m_muted)
         m_console.ClearText();
 }
 
 void Relay::EraseForTurn() {
     m_screen.clear();
+    m_cut = false;
+    m_answerStart = 0;
+    m_afterEcho = false;
     m_input.clear();
     m_echo.clear();
     m_echoCleared = false;
@@ -71,6 +89,8 @@ void Relay::EchoTyped(std::u16string_view echo) {
     m_echo = echo;
     keep(echo);
     keep(u"\r\n");
+    m_answerStart = m_screen.size();
+    m_afterEcho = true;
     if (!m_muted)
         m_console.EchoTyped(echo);
 }
@@ -89,6 +109,7 @@ void Relay::RefillInput(std::u16string_view text) {
 void Relay::Show(const AuthorMessage &message) {
     digest(message.title);
     digest(message.text);
+    ++m_messageCount;
     if (!m_muted)
         m_messages.Show(message);
 }

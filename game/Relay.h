@@ -18,6 +18,8 @@ public:
     // A new story starts: the console it will print to holds nothing of the last one.
     void Forget() {
         m_screen.clear();
+        m_cut = false;
+        m_answerStart = 0;
         m_input.clear();
         m_echo.clear();
         m_echoCleared = false;
@@ -27,15 +29,23 @@ public:
     // turn, rather than its start, as after the opening.
     void Reveal(bool atEnd);
 
+    // A turn starts: its answer's digest, its messages and whether it cleared the console are
+    // counted from here.
     void StartAnswer();
-    std::uint32_t Answer() const;
+    std::uint32_t AnswerDigest() const;
+    bool Cleared() const { return m_cleared; }
+    int Messages() const { return m_messageCount; }
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
-    // is kept, as the game window shows only the end.
+    // is kept (at least kMostShown characters), and Cut() tells that its start was dropped.
     const std::u16string &Screen() const { return m_screen; }
     // What the game's history keeps of this exchange: the screen, with the typed line first even
     // when the story cleared the screen after echoing it.
     std::u16string Exchange() const;
-    static constexpr std::size_t kMostKept = 8 << 20;
+    bool Cut() const { return m_cut; }
+    // What the console shows after the echo of the typed line and the blank line under it.
+    std::u16string_view Answer() const {
+        return std::u16string_view(m_screen).substr(m_answerStart);
+    }
 
     void AddText(std::u16string_view text) override;
     void Enter() override;
@@ -54,7 +64,12 @@ private:
     AuthorMessages &m_messages;
     bool m_muted = false;
     std::uint64_t m_answer = 0;
+    bool m_cleared = false;
+    int m_messageCount = 0;
     std::u16string m_screen;
+    bool m_cut = false;
+    std::size_t m_answerStart = 0; // where the answer starts in m_screen
+    bool m_afterEcho = false;      // nothing was added since the echo
     std::u16string m_input;
     std::u16string m_echo;      // of this turn's typed line
     bool m_echoCleared = false; // the story cleared the screen after the echo

@@ -1,7 +1,7 @@
 #include "ChoiceRecord.h"
 
 #include "engine/Windows1251.h"
-#include "game/Files.h"
+#include "io/Files.h"
 
 #include <filesystem>
 

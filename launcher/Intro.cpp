@@ -5,10 +5,9 @@
 #include "OutlinedLabel.h"
 #include "PictureButton.h"
 #include "StoryFileDialog.h"
-#include "ui/MainForm.h"
-#include "ui/MessagePresenter.h"
-#include "ui/QtText.h"
-#include "ui/WindowGeometry.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
+#include "qt/WindowGeometry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,16 +28,13 @@ QLabel *makeLabel(const QString &objectName, const QString &text, QWidget *paren
 } // namespace
 
 Intro::Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &presenter,
-             StoryEncoding encoding, QWidget *parent)
-    : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter),
-      m_encoding(encoding) {
+             QWidget *parent)
+    : QWidget(parent), m_record(record), m_dialog(dialog), m_presenter(presenter) {
     createControls();
     layoutControls();
     connectControls();
     readRecord();
 }
-
-Intro::~Intro() = default;
 
 void Intro::createControls() {
     setObjectName(QStringLiteral("Intro"));
@@ -159,18 +155,7 @@ void Intro::startGame() {
             this, {u"Запуск...", u"Сначала нужно выбрать файл!", MessageIcon::Exclamation});
         return;
     }
-    if (m_game)
-        return;
-    // The story is read before its window shows: one that cannot be read is told about with no
-    // empty game window behind the box, and the launcher stays for choosing another.
-    m_game = std::make_unique<MainForm>(m_presenter, m_encoding);
-    if (!m_game->LoadFile(m_chosenFile)) {
-        m_game.reset();
-        show();
-        return;
-    }
-    hide();
-    m_game->show();
+    Q_EMIT storyChosen(m_chosenFile);
 }
 
 void Intro::startStory(const QString &filename) {

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "engine/Script.h"
-
 #include <QString>
 #include <QWidget>
-#include <memory>
 
 class ChoiceRecord;
 class FileNameLabel;
-class MainForm;
 class MessagePresenter;
 class OutlinedLabel;
 class PictureButton;
@@ -17,19 +13,13 @@ class QPushButton;
 class StoryFileDialog;
 
 // The launcher: the player chooses a story file, or keeps the one remembered from the last run,
-// and starts it. Starting hides the launcher for the rest of the run and opens the game window.
+// and starts it: the chosen story is handed on, and whoever plays it hides the launcher.
 class Intro : public QWidget {
     Q_OBJECT
 
 public:
-    // The game window reads its story in `encoding` (Detect: as its bytes tell).
     Intro(ChoiceRecord &record, StoryFileDialog &dialog, MessagePresenter &presenter,
-          StoryEncoding encoding = StoryEncoding::Detect, QWidget *parent = nullptr);
-    ~Intro() override;
-
-    const QString &ChosenFile() const { return m_chosenFile; }
-    // The game window, once a story has started.
-    MainForm *game() const { return m_game.get(); }
+          QWidget *parent = nullptr);
 
     void chooseFile();
     void startGame();
@@ -38,6 +28,10 @@ public:
     void startStory(const QString &filename);
 
     void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    // The player started this story, by its full path.
+    void storyChosen(const QString &file);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -56,7 +50,6 @@ private:
     ChoiceRecord &m_record;
     StoryFileDialog &m_dialog;
     MessagePresenter &m_presenter;
-    StoryEncoding m_encoding;
 
     PictureButton *m_chooseImage = nullptr;
     PictureButton *m_startImage = nullptr;
@@ -70,5 +63,4 @@ private:
 
     QString m_chosenFile;
     bool m_recordTroubleTold = false;
-    std::unique_ptr<MainForm> m_game;
 };

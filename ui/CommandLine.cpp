@@ -32,6 +32,12 @@ void CommandLine::setHistory(const QStringList &lines) {
     m_beingTyped.clear();
 }
 
+void CommandLine::addToHistory(const QString &line) {
+    m_history.append(line);
+    m_walk = m_history.size();
+    m_beingTyped.clear();
+}
+
 void CommandLine::catchTypingIn(QWidget *widget) {
     widget->installEventFilter(this);
 }

@@ -25,6 +25,8 @@ public:
     void setConsole(QAbstractScrollArea *console) { m_console = console; }
     // The lines typed so far, oldest first. Walking starts again from the newest.
     void setHistory(const QStringList &lines);
+    // One more line typed, the newest. Walking starts again from it.
+    void addToHistory(const QString &line);
     // Printable keys typed in `widget` are typed here instead.
     void catchTypingIn(QWidget *widget);
 

@@ -1,7 +1,7 @@
 #include "DebugView.h"
 
-#include "QtText.h"
-#include "engine/Story.h"
+#include "game/Game.h"
+#include "qt/QtText.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -43,11 +43,11 @@ QList<QTreeWidgetItem *> itemsWhere(const World &world, const std::array<Flag, k
 }
 
 // A line of the script, numbered from 1; `index` may stand just past the last line.
-QList<QTreeWidgetItem *> scriptLine(const Story &story, int index) {
-    if (index >= story.LineCount())
+QList<QTreeWidgetItem *> scriptLine(const StorySnapshot &story, int index) {
+    if (index >= int(story.lines.size()) - 1) // the empty line after the last
         return {row(QStringLiteral("Номер"), QStringLiteral("после последней строки"))};
     return {row(QStringLiteral("Номер"), QString::number(index + 1)),
-            row(QStringLiteral("Текст"), shown(story.LineTable()[std::size_t(index)]))};
+            row(QStringLiteral("Текст"), shown(story.lines[std::size_t(index)]))};
 }
 
 } // namespace
@@ -78,15 +78,15 @@ DebugView::DebugView(QWidget *parent) : QWidget(parent) {
     layout->addWidget(m_tree);
 }
 
-void DebugView::refresh(const Story &story) {
+void DebugView::refresh(const StorySnapshot &story) {
     fillRoom(story);
     fillItems(story);
     fillVariables(story);
     fillScriptLines(story);
 }
 
-void DebugView::fillRoom(const Story &story) {
-    const World &world = story.world();
+void DebugView::fillRoom(const StorySnapshot &story) {
+    const World &world = story.world;
     const Room &room = world.Current();
     fill(m_room, QStringLiteral("Комната"),
          {row(QStringLiteral("Имя"), shown(room.Name)),
@@ -94,16 +94,16 @@ void DebugView::fillRoom(const Story &story) {
           row(QStringLiteral("Номер"), QString::number(world.CurrentRoom))});
 }
 
-void DebugView::fillItems(const Story &story) {
-    const World &world = story.world();
+void DebugView::fillItems(const StorySnapshot &story) {
+    const World &world = story.world;
     const auto here = itemsWhere(world, world.Current().ItemHere);
     fill(m_itemsHere, QStringLiteral("Предметы здесь (%1)").arg(here.size()), here);
     const auto carried = itemsWhere(world, world.Carried);
     fill(m_itemsCarried, QStringLiteral("Предметы у игрока (%1)").arg(carried.size()), carried);
 }
 
-void DebugView::fillVariables(const Story &story) {
-    const World &world = story.world();
+void DebugView::fillVariables(const StorySnapshot &story) {
+    const World &world = story.world;
     QList<QTreeWidgetItem *> rows;
     for (int slot = 1; slot <= world.VariableCount && slot <= kLastSlot; ++slot) {
         const Variable &variable = world.Variables[std::size_t(slot)];
@@ -112,14 +112,14 @@ void DebugView::fillVariables(const Story &story) {
     fill(m_variables, QStringLiteral("Переменные (%1)").arg(rows.size()), rows);
 }
 
-void DebugView::fillScriptLines(const Story &story) {
-    fill(m_scriptLine, QStringLiteral("Строка сценария"), scriptLine(story, story.ScriptCursor()));
-    const int wait = story.LastWaitingPoint();
+void DebugView::fillScriptLines(const StorySnapshot &story) {
+    fill(m_scriptLine, QStringLiteral("Строка сценария"), scriptLine(story, story.scriptLine));
+    const int wait = story.waitingPoint;
     fill(m_waitingPoint, QStringLiteral("Последнее ожидание"),
          wait < 0
              ? QList<QTreeWidgetItem *>{row(QStringLiteral("Номер"), QStringLiteral("ещё не было"))}
              : scriptLine(story, wait));
-    const int message = story.LastMessageLine();
+    const int message = story.messageLine;
     fill(m_messageLine, QStringLiteral("Строка последнего сообщения автору"),
          message <= 0 ? QList<QTreeWidgetItem *>{row(QStringLiteral("Номер"),
                                                      QStringLiteral("сообщений ещё не было"))}

@@ -4,7 +4,7 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
-class Story;
+struct StorySnapshot;
 
 // What the story's world holds, for its author (objectName DebugView, F12 in the game window):
 // the current room (name, title, number), the items here and the items carried, the variables
@@ -19,13 +19,13 @@ class DebugView : public QWidget {
 public:
     explicit DebugView(QWidget *parent = nullptr);
 
-    void refresh(const Story &story);
+    void refresh(const StorySnapshot &story);
 
 private:
-    void fillRoom(const Story &story);
-    void fillItems(const Story &story);
-    void fillVariables(const Story &story);
-    void fillScriptLines(const Story &story);
+    void fillRoom(const StorySnapshot &story);
+    void fillItems(const StorySnapshot &story);
+    void fillVariables(const StorySnapshot &story);
+    void fillScriptLines(const StorySnapshot &story);
 
     QTreeWidget *m_tree = nullptr;
     QTreeWidgetItem *m_room = nullptr;

@@ -1,9 +1,9 @@
 #include "HistoryView.h"
 
 #include "BoxLines.h"
-#include "MessagePresenter.h"
-#include "QtText.h"
-#include "game/Files.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
+#include "io/Files.h"
 
 #include <QAction>
 #include <QFile>

@@ -6,21 +6,20 @@
 #include "HelpTexts.h"
 #include "HistoryView.h"
 #include "MessagePanel.h"
-#include "MessagePresenter.h"
 #include "MessageRouter.h"
 #include "Opts.h"
-#include "QtText.h"
 #include "ReplayProgressDialog.h"
 #include "SavedGames.h"
 #include "TurnAnnouncer.h"
 #include "WidgetConsole.h"
 #include "WindowActions.h"
-#include "WindowGeometry.h"
-#include "engine/Story.h"
 #include "game/Autosave.h"
 #include "game/DataFolder.h"
 #include "game/Game.h"
 #include "player/HowToPlay.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
+#include "qt/WindowGeometry.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -210,7 +209,7 @@ void MainForm::createGame() {
     m_console = std::make_unique<WidgetConsole>(*m_output, *m_input);
     m_router = new MessageRouter(*m_boxes, *m_panel, this, this);
     m_game = std::make_unique<Game>(*m_console, *m_router);
-    m_game->KeepHistory(true); // for «История игры», and for the screen reader after each turn
+    m_game->KeepHistory(true); // for «История игры»
     m_savedGames = new SavedGames(*m_game, *m_boxes, this, DataFolder() + QStringLiteral("/saves"));
     // The player types at once; the console is read, not written.
     m_input->setFocus();
@@ -267,10 +266,6 @@ void MainForm::readSettings() {
     applyPreferences(m_settings.Read());
 }
 
-const Story &MainForm::story() const {
-    return m_game->story();
-}
-
 bool MainForm::LoadFile(const QString &filename) {
     m_router->startGame();
     const std::string path = localPath(filename);
@@ -323,18 +318,19 @@ void MainForm::chooseHowToShareGame() {
 // One press of Enter. The message boxes of a turn are modal, so no second line can come in
 // before this one is played.
 void MainForm::playTurn(const QString &line) {
-    const std::size_t before = m_game->journal().Entries().size();
-    const std::size_t position = m_game->journal().Position();
     m_router->startTurn();
-    m_game->Turn(FromQString(line));
+    // A turn played after an undo drops the lines that could have been played again.
+    const bool dropsRedo = m_game->CanRedo();
+    const TurnOutcome outcome = m_game->Turn(FromQString(line));
     m_console->Flush();
-    const bool played =
-        m_game->journal().Position() != position || m_game->journal().Entries().size() != before;
-    if (!played)
+    if (!outcome.played)
         return;
     showNote(QString());
-    m_input->setHistory(typedLines(*m_game));
-    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), FromQString(line)));
+    if (dropsRedo)
+        m_input->setHistory(typedLines(*m_game));
+    else
+        m_input->addToHistory(line);
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
 
@@ -349,7 +345,7 @@ void MainForm::refreshAuthorViews() {
     if (m_history->isVisible())
         m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
     if (m_debugDock->isVisible())
-        m_debugView->refresh(m_game->story());
+        m_debugView->refresh(m_game->Snapshot());
 }
 
 void MainForm::showHistory() {
@@ -365,7 +361,7 @@ void MainForm::showHistory() {
 void MainForm::showDebugView(bool shown) {
     showDock(*m_debugDock, shown);
     if (shown)
-        m_debugView->refresh(m_game->story());
+        m_debugView->refresh(m_game->Snapshot());
 }
 
 // A dock takes its width from the console: a window as narrow as the story's own grows instead.
@@ -380,7 +376,7 @@ void MainForm::showDock(QDockWidget &dock, bool shown) {
 void MainForm::gameChanged() {
     m_console->Flush();
     m_input->setHistory(typedLines(*m_game));
-    m_announcer->announce(TurnAnnouncer::PlainText(m_game->History().back(), {}));
+    m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
 
@@ -568,5 +564,5 @@ void MainForm::keepGeometry() {
 void MainForm::closeEvent(QCloseEvent *event) {
     keepGeometry();
     event->accept();
-    QCoreApplication::quit();
+    Q_EMIT closed();
 }

@@ -20,7 +20,6 @@ class QLabel;
 class QTimer;
 class QPlainTextEdit;
 class SavedGames;
-class Story;
 class TurnAnnouncer;
 class WidgetConsole;
 struct WindowActions;
@@ -29,8 +28,7 @@ struct WindowActions;
 // command and presses Enter. It plays one story for the rest of the run, through a Game, which
 // keeps every turn in an autosave, so that the story opened again goes on where it stood.
 // Beside them, for the story's author: the panel of messages, the debug view of the world, and
-// the history of the game in a window of its own. Closing the game window ends the program,
-// whatever other window is still around.
+// the history of the game in a window of its own.
 class MainForm : public QMainWindow {
     Q_OBJECT
 
@@ -43,7 +41,6 @@ public:
     // false, after telling the player why and with the window still hidden, when there was no
     // story to run.
     bool LoadFile(const QString &filename);
-    const Story &story() const;
     const Game &game() const { return *m_game; }
     SavedGames &savedGames() { return *m_savedGames; }
 
@@ -55,6 +52,10 @@ public:
 
     // Where the game window keeps its games: the autosaves and the player's saves.
     static QString DataFolder();
+
+Q_SIGNALS:
+    // The player closed the window: the game is kept, and the run is over.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,6 +1,6 @@
 #include "MessagePanel.h"
 
-#include "QtText.h"
+#include "qt/QtText.h"
 
 #include <QAbstractTableModel>
 #include <QAction>

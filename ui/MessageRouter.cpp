@@ -1,7 +1,7 @@
 #include "MessageRouter.h"
 
 #include "MessagePanel.h"
-#include "MessagePresenter.h"
+#include "qt/MessagePresenter.h"
 
 MessageRouter::MessageRouter(MessagePresenter &presenter, MessagePanel &panel, QWidget *window,
                              QObject *parent)

@@ -1,9 +1,9 @@
 #include "SavedGames.h"
 
-#include "MessagePresenter.h"
-#include "QtText.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
 #include "ReplayProgressDialog.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "game/Game.h"
 #include "game/SaveFile.h"
 

@@ -1,6 +1,7 @@
 #include "TurnAnnouncer.h"
 
-#include "QtText.h"
+#include "game/ScreenText.h"
+#include "qt/QtText.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,7 +15,7 @@ QAccessibleInterface *notificationFor(const QString &, QObject *object) {
 }
 
 bool isLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    return c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 } // namespace
@@ -36,17 +37,12 @@ void TurnAnnouncer::announce(const QString &text) {
     show();
 }
 
-QString TurnAnnouncer::PlainText(std::u16string_view exchange, std::u16string_view typedLine) {
-    const std::u16string echo = u'>' + std::u16string(typedLine) + u"\r\n\r\n";
-    if (!typedLine.empty() && exchange.starts_with(echo))
-        exchange.remove_prefix(echo.size());
-    const QString printed = ToQString(exchange);
+QString TurnAnnouncer::PlainText(std::u16string_view answer) {
+    const QString printed = ToQString(WithLineFeeds(answer));
     QString plain;
     plain.reserve(std::min(printed.size(), kLongest));
     for (qsizetype i = 0; i < printed.size() && plain.size() < kLongest; ++i) {
         const QChar c = printed[i];
-        if (c == u'\r' && i + 1 < printed.size() && printed[i + 1] == u'\n')
-            continue; // the LF that follows makes the break
         if (isLineBreak(c))
             plain += u'\n';
         else if (c == u'\t' ||

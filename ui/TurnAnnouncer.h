@@ -17,9 +17,8 @@ public:
 
     void announce(const QString &text);
 
-    // What an exchange printed, as the player reads it: without the echo of the typed line that
-    // opens it, lines separated by LF, without control, format or separator characters, at most
-    // kLongest characters.
-    static QString PlainText(std::u16string_view exchange, std::u16string_view typedLine);
+    // What a turn's answer printed, as the player reads it: lines separated by LF, without
+    // control, format or separator characters, at most kLongest characters.
+    static QString PlainText(std::u16string_view answer);
     static constexpr qsizetype kLongest = 10'000;
 };

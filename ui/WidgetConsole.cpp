@@ -1,6 +1,7 @@
 #include "WidgetConsole.h"
 
-#include "QtText.h"
+#include "game/ScreenText.h"
+#include "qt/QtText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,8 +17,8 @@ void WidgetConsole::AddText(std::u16string_view text) {
         return;
     m_pending += ToQString(text);
     m_caretToStart = true;
-    if (m_pending.size() > 2 * kMaxShown)
-        keepOnlyTheEnd(kMaxShown);
+    if (m_pending.size() > 2 * qsizetype(kMostShown))
+        keepOnlyTheEnd(qsizetype(kMostShown));
 }
 
 // Drops all but the last characters pending, from a line's start where one is near, and what
@@ -55,9 +56,9 @@ void WidgetConsole::RefillInput(std::u16string_view text) {
 }
 
 void WidgetConsole::Flush() {
-    if (m_boxCharacters + m_pending.size() > kMaxShown) {
-        if (m_pending.size() > kMaxShown)
-            keepOnlyTheEnd(kMaxShown);
+    if (m_boxCharacters + m_pending.size() > qsizetype(kMostShown)) {
+        if (m_pending.size() > qsizetype(kMostShown))
+            keepOnlyTheEnd(qsizetype(kMostShown));
         m_clearBox = true;
         m_cut = true;
     }
@@ -68,8 +69,7 @@ void WidgetConsole::Flush() {
         m_clearBox = false;
     }
     if (m_cut) {
-        m_pending.prepend(QStringLiteral("[…] Начало вывода этого хода не показано: он слишком "
-                                         "длинный.\r\n"));
+        m_pending.prepend(ToQString(kCutNote));
         m_cut = false;
     }
     m_boxCharacters += m_pending.size();

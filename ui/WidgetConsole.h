@@ -43,10 +43,8 @@ private:
     bool m_clearBox = false;
     BoxLines m_lines; // the story's line breaks as the box keeps them
     bool m_caretToStart = false;
-    // A turn may print far more than anyone could read or the box could lay out in reasonable
-    // time: the box shows the last kMaxShown characters of it, under a note that says the start
-    // was cut.
-    static constexpr qsizetype kMaxShown = 8 << 20;
+    // Of a turn that printed more than a console shows (game/ScreenText.h), the box shows the
+    // end, under the note that says the start was cut.
     qsizetype m_boxCharacters = 0; // what the box holds since it was last emptied
     bool m_cut = false;            // the start of what is pending was left out
 };

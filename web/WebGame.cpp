@@ -48,18 +48,8 @@ val WebGame::TypedLines() const {
     return lines;
 }
 
-// The browser breaks a line at "\n" alone; the story breaks it with CR LF, and the game window
-// also at a lone CR or LF.
 std::u16string WebGame::Screen() const {
-    std::u16string text = m_cut ? u"[…]\n" : u"";
-    text.reserve(text.size() + m_screen.size());
-    for (std::size_t i = 0; i < m_screen.size(); ++i) {
-        const char16_t c = m_screen[i];
-        if (c == u'\r' && i + 1 < m_screen.size() && m_screen[i + 1] == u'\n')
-            continue;
-        text += c == u'\r' ? u'\n' : c;
-    }
-    return text;
+    return m_game.ScreenText();
 }
 
 val WebGame::TakeInput() {
@@ -99,22 +89,16 @@ val WebGame::TakeMessages() {
     return messages;
 }
 
-void WebGame::AddText(std::u16string_view text) {
-    m_screen += text;
+// The game keeps what the console shows; the page only learns that its start is to be shown.
+void WebGame::AddText(std::u16string_view) {
     m_atEnd = false;
-    if (m_screen.size() > 2 * kMostShown) {
-        m_screen.erase(0, m_screen.size() - kMostShown);
-        m_cut = true;
-    }
 }
 
 void WebGame::Enter() {
-    AddText(u"\r\n");
+    m_atEnd = false;
 }
 
 void WebGame::ClearText() {
-    m_screen.clear();
-    m_cut = false;
     m_atEnd = false;
 }
 

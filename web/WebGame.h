@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-// The game as the page plays it. The story prints into a console kept here, as the game window's
-// box would hold it, and its messages to the author wait here in order; after each action of the
+// The game as the page plays it. The game keeps what the console shows, and the story's messages
+// to the author wait here in order; after each action of the
 // player the page takes both and draws them once, however much the story printed.
 class WebGame : public Console, public AuthorMessages {
 public:
@@ -51,14 +51,10 @@ public:
     void RefillInput(std::u16string_view text) override;
     void Show(const AuthorMessage &message) override;
 
-    // A turn that printed more than anyone reads keeps only its end, as the game window does.
-    static constexpr std::size_t kMostShown = 1 << 20;
     // A turn that tells the author more than anyone reads hands the page only the first ones.
     static constexpr std::size_t kMostMessages = 1000;
 
 private:
-    std::u16string m_screen;
-    bool m_cut = false; // the start of the screen was dropped
     bool m_atEnd = false;
     std::u16string m_input;
     bool m_refilled = false;

@@ -3,7 +3,7 @@
 #include "app/SlashCommands.h"
 #include "app/TerminalConsole.h"
 #include "engine/Text.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "game/Game.h"
 #include "support/StoryHarness.h"
 

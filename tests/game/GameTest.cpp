@@ -2,7 +2,7 @@
 // and the autosave that survives a crash.
 
 #include "game/Autosave.h"
-#include "game/Files.h"
+#include "io/Files.h"
 #include "support/StoryHarness.h"
 
 #include <csignal>
@@ -37,7 +37,8 @@ struct Played {
 TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
     Played p;
     for (const char16_t *line : {u"с", u"  ", u"ю", u"крикнуть"})
-        p.game.Turn(line);
+        EXPECT_EQ(p.game.Turn(line).played, line[0] != u' ');
+    EXPECT_EQ(ToUtf8(std::u16string(p.game.TurnAnswer())), "Эхо!\r\n"); // without the echo
     EXPECT_EQ(p.game.journal().Position(), 3u); // the blank line is not kept
     ASSERT_TRUE(p.game.Undo().done);
     ASSERT_TRUE(p.game.Undo().done);

@@ -3,7 +3,7 @@
 
 #include "launcher/ChoiceRecord.h"
 #include "engine/Windows1251.h"
-#include "game/Files.h"
+#include "io/Files.h"
 
 #include <csignal>
 #include <filesystem>

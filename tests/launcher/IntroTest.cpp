@@ -3,6 +3,7 @@
 // record keeps for the next run.
 
 #include "launcher/Intro.h"
+#include "app/WindowedRun.h"
 #include "launcher/ChoiceRecord.h"
 #include "launcher/StoryFileDialog.h"
 #include "ui/MainForm.h"
@@ -122,7 +123,13 @@ private Q_SLOTS:
         m_presenter = RecordingPresenter();
         m_gameWindowsShown = 0;
         std::unique_ptr<Intro> intro;
+        std::unique_ptr<WindowedRun> run; // the program's own run, which opens the game window
         std::optional<FullDisk> fullDisk;
+        const auto open = [&](std::unique_ptr<Intro> made) {
+            run.reset();
+            intro = std::move(made);
+            run = std::make_unique<WindowedRun>(*intro, m_presenter);
+        };
 
         const auto click = [&](const char *name) {
             QTest::mouseClick(control<QWidget>(*intro, name), Qt::LeftButton);
@@ -132,12 +139,12 @@ private Q_SLOTS:
             click("Image1");
         };
         const auto named = [&](const QString &story) {
-            intro = std::make_unique<Intro>(*choiceRecord, m_dialog, m_presenter);
+            open(std::make_unique<Intro>(*choiceRecord, m_dialog, m_presenter));
             intro->startStory(story);
         };
         const auto key = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
         const QHash<QString, std::function<void()>> steps = {
-            {u"launch"_qs, [&] { intro = launch(*choiceRecord); }},
+            {u"launch"_qs, [&] { open(launch(*choiceRecord)); }},
             {u"named"_qs, [&] { named(m_story); }},
             {u"named-missing"_qs, [&] { named(m_missing); }},
             {u"choose"_qs, [&] { choose(m_story); }},
@@ -178,7 +185,7 @@ private Q_SLOTS:
         QTEST(titles.join(u','), "boxes");
         QTEST(m_dialog.opened, "dialogs");
         QFETCH(bool, playing);
-        QCOMPARE(bool(intro->game()), playing);
+        QCOMPARE(bool(run->game()), playing);
         QCOMPARE(intro->isVisible(), !playing);
         // A story that cannot be read never shows an empty game window before its box.
         QCOMPARE(m_gameWindowsShown, playing ? 1 : 0);

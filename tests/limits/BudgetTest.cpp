@@ -33,12 +33,13 @@ TEST(Budget, ARunawayTurnIsStoppedWhateverItDoes) {
         SCOPED_TRACE(line.substr(0, 20));
         Meter meter;
         Story story(meter, meter);
-        story.LoadBytes("room r\r\n+text " + kibibyte +
-                        "\r\n+func беда,goto rem начало\r\n+func смотреть,pn видно\r\nchangeroom r\r\n"
-                        "wait\r\nrem начало:\r\ngoto rem круг\r\nrem круг:\r\nwait\r\n" +
-                        line + " & goto rem круг");
+        story.LoadBytes(
+            "room r\r\n+text " + kibibyte +
+            "\r\n+func беда,goto rem начало\r\n+func смотреть,pn видно\r\nchangeroom r\r\n"
+            "wait\r\nrem начало:\r\ngoto rem круг\r\nrem круг:\r\nwait\r\n" +
+            line + " & goto rem круг");
         story.Turn(u"беда");
-        EXPECT_LE(meter.printed + meter.shown, Story::kMaxTurnWork);
+        EXPECT_LE(meter.printed + meter.shown, kMaxTurnWork);
         EXPECT_TRUE(meter.last.text.starts_with(u"Слишком долгий ход без остановки на wait."));
         meter = Meter();
         story.Turn(u"смотреть");

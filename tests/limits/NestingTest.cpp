@@ -58,7 +58,7 @@ TEST(Nesting, TheDeepestNestingLeavesTwoMebibytesOfTheStack) {
 TEST(Nesting, ALineOfConditionsInsideConditionsIsStopped) {
     StoryHarness h;
     std::string line;
-    for (int n = 0; n <= Story::kMaxNestedRuns; ++n)
+    for (int n = 0; n <= kMaxNestedRuns; ++n)
         line += "if a=0 then ";
     playTrouble(h, {line + "pn дно"});
     expectStoppedOnce(h, "Слишком глубокая вложенность условий.");

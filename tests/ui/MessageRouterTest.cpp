@@ -3,7 +3,7 @@
 
 #include "ui/MessageRouter.h"
 #include "ui/MessagePanel.h"
-#include "ui/MessagePresenter.h"
+#include "qt/MessagePresenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

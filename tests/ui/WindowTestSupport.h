@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/Windows1251.h"
-#include "ui/MessagePresenter.h"
-#include "ui/QtText.h"
+#include "qt/MessagePresenter.h"
+#include "qt/QtText.h"
 
 #include <QDir>
 #include <QFile>

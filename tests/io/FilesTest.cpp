@@ -1,6 +1,6 @@
 // A full disk never costs the player a file: the old one stays whole and the failure says why.
 
-#include "game/Files.h"
+#include "io/Files.h"
 
 #include <csignal>
 #include <filesystem>
