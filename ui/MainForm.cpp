@@ -67,12 +67,11 @@ public:
     }
 
 private:
-    // Only what is missing: each activation and each focus is said again by a screen reader.
+    // Always both: a window manager gives the window back its activation a moment after the box
+    // has gone, and a key typed in that moment would be lost.
     void giveBackFocus() {
-        if (!m_line.isActiveWindow())
-            m_line.activateWindow();
-        if (!m_line.hasFocus())
-            m_line.setFocus();
+        m_line.activateWindow();
+        m_line.setFocus();
     }
 
     MessagePresenter &m_boxes;
