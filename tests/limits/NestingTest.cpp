@@ -30,6 +30,22 @@ void expectStoppedOnce(StoryHarness &h, const std::string &what) {
     EXPECT_TRUE(h.host.boxes.empty());
 }
 
+// Runs the work on a thread of 6 MiB of stack, less than the program's main thread has, so that a
+// change that makes a level heavier fails here before it fails a player. False if no thread ran.
+bool onSmallStack(std::function<void()> work) {
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 6 << 20);
+    pthread_t thread;
+    auto run = [](void *job) -> void * {
+        return (*static_cast<std::function<void()> *>(job))(), nullptr;
+    };
+    if (pthread_create(&thread, &attributes, run, &work) != 0)
+        return false;
+    pthread_join(thread, nullptr);
+    return true;
+}
+
 } // namespace
 
 // Run with less stack than the program's main thread has, so that a change that makes a level
@@ -42,16 +58,7 @@ TEST(Nesting, TheDeepestNestingLeavesTwoMebibytesOfTheStack) {
                       "rem l" + std::to_string(n) + ":"});
     chain.push_back("pn дно");
     StoryHarness h;
-    std::function<void()> play = [&h, &chain] { playTrouble(h, chain); };
-    pthread_attr_t attributes;
-    pthread_attr_init(&attributes);
-    pthread_attr_setstacksize(&attributes, 6 << 20);
-    pthread_t thread;
-    auto run = [](void *work) -> void * {
-        return (*static_cast<std::function<void()> *>(work))(), nullptr;
-    };
-    ASSERT_EQ(pthread_create(&thread, &attributes, run, &play), 0);
-    pthread_join(thread, nullptr);
+    ASSERT_TRUE(onSmallStack([&h, &chain] { playTrouble(h, chain); }));
     expectStoppedOnce(h, "Слишком глубокая вложенность условий.");
 }
 
@@ -77,16 +84,7 @@ TEST(Nesting, TheCheckerStopsWhereARunWouldWithTheSameStack) {
                                      StoryEncoding::Utf8, error);
     ASSERT_TRUE(script);
     std::vector<StoryProblem> problems;
-    std::function<void()> check = [&] { problems = CheckStory(*script); };
-    pthread_attr_t attributes;
-    pthread_attr_init(&attributes);
-    pthread_attr_setstacksize(&attributes, 6 << 20);
-    pthread_t thread;
-    auto run = [](void *work) -> void * {
-        return (*static_cast<std::function<void()> *>(work))(), nullptr;
-    };
-    ASSERT_EQ(pthread_create(&thread, &attributes, run, &check), 0);
-    pthread_join(thread, nullptr);
+    ASSERT_TRUE(onSmallStack([&] { problems = CheckStory(*script); }));
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].line, 1);
     EXPECT_EQ(problems[1].line, 2);
