@@ -64,18 +64,16 @@ LineEditor::~LineEditor() {
 }
 
 // The history is the game's: an undo, a restore or a restart changes it.
-void LineEditor::remember(const std::vector<std::u16string> &typed) {
-    if (typed == m_remembered)
-        return;
+void LineEditor::remember(const TypedLines &typed) {
+    const TypedLines::News news = typed.Since(m_remembered);
     HistEvent event;
-    history(m_history, &event, H_CLEAR);
-    for (const std::u16string &line : typed)
+    if (news.anew)
+        history(m_history, &event, H_CLEAR);
+    for (const std::u16string &line : news.lines)
         history(m_history, &event, H_ENTER, ToUtf8(line).c_str());
-    m_remembered = typed;
 }
 
-LineEditor::Result LineEditor::ReadLine(const std::vector<std::u16string> &typed,
-                                        std::string &line) {
+LineEditor::Result LineEditor::ReadLine(const TypedLines &typed, std::string &line) {
     remember(typed);
     int count = 0;
     const char *got;

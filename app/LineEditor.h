@@ -1,7 +1,8 @@
 #pragma once
 
+#include "game/TypedLines.h"
+
 #include <string>
-#include <vector>
 
 typedef struct editline EditLine;
 typedef struct history History;
@@ -24,12 +25,12 @@ public:
     };
     // Shows the prompt and reads one line. `typed`: the lines typed in this game, oldest first,
     // for Up and Down.
-    Result ReadLine(const std::vector<std::u16string> &typed, std::string &line);
+    Result ReadLine(const TypedLines &typed, std::string &line);
 
 private:
-    void remember(const std::vector<std::u16string> &typed);
+    void remember(const TypedLines &typed);
 
     EditLine *m_editor;
     History *m_history;
-    std::vector<std::u16string> m_remembered; // what the history holds now
+    TypedLines::Seen m_remembered; // how much of the game's lines the history holds
 };

@@ -26,6 +26,9 @@ struct AuthorMessage {
     // function's body for a command of the body, whichever waiting point the box's own text
     // names. 0 for none.
     int line = 0;
+    // The box that says a turn was stopped: however many boxes the turn showed before, the
+    // author always learns why it ended.
+    bool stopsTurn = false;
 };
 
 // The title of the boxes that have none of their own.

@@ -47,6 +47,11 @@ void Story::Start(std::shared_ptr<const Script> script) {
 // what is wrong, the parameter as written, what was expected, and the line of the script.
 void Story::ReportBadCommand(std::u16string_view what, std::u16string_view parameter,
                              std::u16string_view required) {
+    Tell(BadCommandMessage(what, parameter, required));
+}
+
+AuthorMessage Story::BadCommandMessage(std::u16string_view what, std::u16string_view parameter,
+                                       std::u16string_view required) const {
     std::u16string text(what);
     text += u"\rПараметр:";
     text += parameter.empty() ? u" отсутствует" : parameter;
@@ -57,7 +62,7 @@ void Story::ReportBadCommand(std::u16string_view what, std::u16string_view param
         text += u'\r';
     }
     text += u"Строка:" + DecimalText(m_cursor + 1);
-    Tell({u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, CommandLine()});
+    return {u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, CommandLine()};
 }
 
 // Loading and each turn start the outermost run; a runaway turn of an earlier one is over.

@@ -150,6 +150,8 @@ private:
     void StartOuterRun();
     void StartTurnBudget();
     bool Spend(Work work);
+    AuthorMessage BadCommandMessage(std::u16string_view what, std::u16string_view parameter,
+                                    std::u16string_view required) const;
     void Tell(AuthorMessage message);
     void StopTurn(std::u16string_view what, std::u16string_view parameter,
                   std::u16string_view required);

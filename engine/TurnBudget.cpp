@@ -32,7 +32,9 @@ bool Story::Spend(Work work) {
 void Story::StopTurn(std::u16string_view what, std::u16string_view parameter,
                      std::u16string_view required) {
     m_unwinding = true;
-    ReportBadCommand(what, parameter, required);
+    AuthorMessage message = BadCommandMessage(what, parameter, required);
+    message.stopsTurn = true;
+    Tell(std::move(message));
 }
 
 // Once a turn is being stopped its messages cost nothing more: only the boxes of the runs that

@@ -117,6 +117,7 @@ bool Game::LoadBytes(std::string_view bytes, std::u16string_view name, StoryEnco
 
 void Game::Begin() {
     m_journal = Journal();
+    m_typed.Replace({});
     m_history.Clear();
     startStory();
     if (m_record)
@@ -131,6 +132,7 @@ void Game::startStory() {
         m_story = std::make_unique<Story>(m_relay, m_relay);
     m_storyStarted = true;
     m_story->Start(m_script);
+    m_relay.EndAnswer();
     remember();
 }
 
@@ -160,6 +162,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
     m_story->SetInterruption(m_keepGoing);
     TurnOutcome outcome;
     outcome.played = m_story->Turn(line);
+    m_relay.EndAnswer();
     if (!outcome.played)
         return outcome;
     outcome.stopped = m_story->TurnStopped();
@@ -167,7 +170,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
     outcome.messages = m_relay.Messages();
     // The journal holds the turn before it is kept: a record that must write the game whole
     // writes it with this turn.
-    m_journal.Add({JournalEntry::Kind::Turn, std::u16string(line), m_relay.AnswerDigest()});
+    keep({JournalEntry::Kind::Turn, std::u16string(line), m_relay.AnswerDigest()});
     if (m_record)
         m_record->Added(FormatTurn(m_journal.Entries().back()));
     remember();
@@ -175,7 +178,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
 }
 
 void Game::Restart() {
-    m_journal.Add({JournalEntry::Kind::Restart, {}, 0});
+    keep({JournalEntry::Kind::Restart, {}, 0});
     record(FormatRestart());
     m_relay.ClearText();
     startStory();
@@ -234,6 +237,7 @@ ReplayResult Game::Restore(std::string_view saveText, const ReplayProgress &prog
     const std::unique_ptr<Replayed> replayed = replay(journal, false, progress);
     if (replayed->cancelled)
         return cancelled();
+    m_typed.Replace(journal.TypedLines());
     adopt(*replayed, journal);
     if (m_record)
         m_record->Replaced(*this);
@@ -325,6 +329,17 @@ void Game::adopt(Replayed &replayed, Journal &journal) {
     const std::size_t position = m_journal.Position();
     m_relay.Reveal(position > 0 &&
                    m_journal.Entries()[position - 1].kind == JournalEntry::Kind::Turn);
+}
+
+// A new entry in the journal drops the entries that could have been redone, and their lines.
+void Game::keep(JournalEntry entry) {
+    std::size_t undone = 0;
+    for (std::size_t i = m_journal.Position(); i < m_journal.Entries().size(); ++i)
+        undone += m_journal.Entries()[i].kind == JournalEntry::Kind::Turn;
+    m_typed.DropLast(undone);
+    if (entry.kind == JournalEntry::Kind::Turn)
+        m_typed.Add(entry.line);
+    m_journal.Add(std::move(entry));
 }
 
 void Game::record(std::string_view event) {

@@ -4,6 +4,7 @@
 #include "Journal.h"
 #include "Relay.h"
 #include "SaveFile.h"
+#include "TypedLines.h"
 #include "engine/Script.h"
 #include "world/World.h"
 
@@ -108,6 +109,8 @@ public:
     // a screen reader reads out, and a notice of the turn.
     std::u16string_view TurnAnswer() const { return m_relay.Answer(); }
     const Journal &journal() const { return m_journal; }
+    // The lines the player typed in this game, oldest first, for the input line's history.
+    const TypedLines &Typed() const { return m_typed; }
     // What the console showed after the opening and after each entry in effect: the whole game
     // so far, exchange by exchange, its oldest exchanges forgotten when it grows too long.
     // Only a front end that shows the history asks to keep it; the exchanges are empty otherwise.
@@ -127,6 +130,7 @@ private:
     void remember();
     std::u16string exchange() const;
     void record(std::string_view event);
+    void keep(JournalEntry entry);
 
     Relay m_relay;
     std::shared_ptr<const Script> m_script;
@@ -136,6 +140,7 @@ private:
     std::unique_ptr<Story> m_story;
     bool m_storyStarted = false;
     Journal m_journal;
+    TypedLines m_typed;
     ExchangeHistory m_history;
     bool m_keepHistory = false;
     GameRecord *m_record = nullptr;

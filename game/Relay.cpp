@@ -19,6 +19,7 @@ void Relay::StartAnswer() {
     m_answer = Digest().Value();
     m_cleared = false;
     m_messageCount = 0;
+    m_messages.StartTurn();
 }
 
 std::uint32_t Relay::AnswerDigest() const {
@@ -111,5 +112,5 @@ void Relay::Show(const AuthorMessage &message) {
     digest(message.text);
     ++m_messageCount;
     if (!m_muted)
-        m_messages.Show(message);
+        m_messages.Pass(message);
 }

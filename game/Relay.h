@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageGate.h"
 #include "engine/AuthorMessages.h"
 #include "engine/Console.h"
 
@@ -23,6 +24,7 @@ public:
         m_input.clear();
         m_echo.clear();
         m_echoCleared = false;
+        m_messages.StartTurn();
     }
     // Shows what the console and the input line hold, as the last turn played muted left them,
     // and passes everything on from then on. `atEnd`: the console shows its end, as after a
@@ -32,6 +34,9 @@ public:
     // A turn starts: its answer's digest, its messages and whether it cleared the console are
     // counted from here.
     void StartAnswer();
+    // The turn, or the opening, is over: the author learns how many of its messages were held
+    // back.
+    void EndAnswer() { m_messages.EndTurn(); }
     std::uint32_t AnswerDigest() const;
     bool Cleared() const { return m_cleared; }
     int Messages() const { return m_messageCount; }
@@ -61,7 +66,7 @@ private:
     void keep(std::u16string_view text);
 
     Console &m_console;
-    AuthorMessages &m_messages;
+    MessageGate m_messages;
     bool m_muted = false;
     std::uint64_t m_answer = 0;
     bool m_cleared = false;

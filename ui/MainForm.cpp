@@ -82,13 +82,6 @@ std::string localPath(const QString &path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QStringList typedLines(const Game &game) {
-    QStringList lines;
-    for (const std::u16string &line : game.journal().TypedLines())
-        lines.append(ToQString(line));
-    return lines;
-}
-
 } // namespace
 
 MainForm::MainForm(MessagePresenter &presenter, StoryEncoding encoding, QWidget *parent)
@@ -291,7 +284,7 @@ bool MainForm::LoadFile(const QString &filename) {
         resumption = m_autosave->Resume(*m_game, progress.Callback());
     }
     m_console->Flush();
-    m_input->setHistory(typedLines(*m_game));
+    catchUpTypedLines();
     updateActions();
     showNote(ToQString(resumption.note));
     reportAutosaveTrouble();
@@ -318,17 +311,12 @@ void MainForm::chooseHowToShareGame() {
 // before this one is played.
 void MainForm::playTurn(const QString &line) {
     m_router->startTurn();
-    // A turn played after an undo drops the lines that could have been played again.
-    const bool dropsRedo = m_game->CanRedo();
     const TurnOutcome outcome = m_game->Turn(FromQString(line));
     m_console->Flush();
     if (!outcome.played)
         return;
     showNote(QString());
-    if (dropsRedo)
-        m_input->setHistory(typedLines(*m_game));
-    else
-        m_input->addToHistory(line);
+    catchUpTypedLines();
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
@@ -371,10 +359,26 @@ void MainForm::showDock(QDockWidget &dock, bool shown) {
     dock.setVisible(shown);
 }
 
+// The input line's history follows the game's typed lines: a turn adds one, and only a restore
+// or a turn after an undo makes it anew.
+void MainForm::catchUpTypedLines() {
+    const TypedLines::News news = m_game->Typed().Since(m_typedSeen);
+    if (news.anew) {
+        QStringList lines;
+        lines.reserve(qsizetype(news.lines.size()));
+        for (const std::u16string &line : news.lines)
+            lines.append(ToQString(line));
+        m_input->setHistory(lines);
+        return;
+    }
+    for (const std::u16string &line : news.lines)
+        m_input->addToHistory(ToQString(line));
+}
+
 // Another game, or another turn of it, stands in the window: a restore, an undo, a restart.
 void MainForm::gameChanged() {
     m_console->Flush();
-    m_input->setHistory(typedLines(*m_game));
+    catchUpTypedLines();
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }

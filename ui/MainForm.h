@@ -2,6 +2,7 @@
 
 #include "WindowSettings.h"
 #include "engine/Script.h"
+#include "game/TypedLines.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -77,6 +78,7 @@ private:
     void playTurn(const QString &line);
     void afterTurn();
     void gameChanged();
+    void catchUpTypedLines();
     void reload();
     void showHistory();
     void showDebugView(bool shown);
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<WidgetConsole> m_console;
     MessageRouter *m_router = nullptr; // the game's messages to the author
     std::unique_ptr<Game> m_game;
+    TypedLines::Seen m_typedSeen; // how much of the game's typed lines the input line holds
     std::unique_ptr<Autosave> m_autosave;
     SavedGames *m_savedGames = nullptr;
 };

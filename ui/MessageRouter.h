@@ -10,8 +10,9 @@ class MessagePresenter;
 class QWidget;
 
 // Decides, for each message a story has for its author, what the game window shows: a box, an
-// entry in the message panel, or nothing, by the setting «Сообщения автору». The engine reports
-// every message; a turn may report millions, so the boxes are bounded here:
+// entry in the message panel, or nothing, by the setting «Сообщения автору». The game hands on
+// up to a thousand messages a turn, and a box stops the game until it is closed, so the boxes
+// are bounded here:
 // - the unknown-command box asks «Предупреждать об это в дальнейшем?»; «Нет» sends the unknown
 //   commands of the rest of this game to the panel, without a box;
 // - after kBoxesBeforeQuestion boxes in one turn the author is asked whether to go on with

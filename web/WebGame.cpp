@@ -43,7 +43,7 @@ val WebGame::Restore(const std::string &save) {
 
 val WebGame::TypedLines() const {
     val lines = val::array();
-    for (const std::u16string &line : m_game.journal().TypedLines())
+    for (const std::u16string &line : m_game.Typed().Lines())
         lines.call<void>("push", line);
     return lines;
 }
@@ -75,17 +75,10 @@ val forPage(const AuthorMessage &message) {
 } // namespace
 
 val WebGame::TakeMessages() {
-    if (m_unshown > 0)
-        m_messages.push_back({kApplicationTitle,
-                              u"Сообщений автору за этот ход больше, чем можно показать; "
-                              u"не показано: " +
-                                  DecimalText(static_cast<long long>(m_unshown)) + u".",
-                              MessageIcon::Exclamation, MessageKind::Fault, 0});
     val messages = val::array();
     for (const AuthorMessage &message : m_messages)
         messages.call<void>("push", forPage(message));
     m_messages.clear();
-    m_unshown = 0;
     return messages;
 }
 
@@ -108,10 +101,7 @@ void WebGame::RefillInput(std::u16string_view text) {
 }
 
 void WebGame::Show(const AuthorMessage &message) {
-    if (m_messages.size() < kMostMessages)
-        m_messages.push_back(message);
-    else
-        ++m_unshown;
+    m_messages.push_back(message);
 }
 
 EMSCRIPTEN_BINDINGS(zuft) {

@@ -40,8 +40,7 @@ public:
     std::u16string Screen() const;
     bool ScreenAtEnd() const { return m_atEnd; }
     emscripten::val TakeInput();
-    // The messages to the author since last asked, oldest first: {title, text, icon, line}. Past
-    // kMostMessages, one last message says how many more there were.
+    // The messages to the author since last asked, oldest first: {title, text, icon, line}.
     emscripten::val TakeMessages();
 
     void AddText(std::u16string_view text) override;
@@ -51,14 +50,10 @@ public:
     void RefillInput(std::u16string_view text) override;
     void Show(const AuthorMessage &message) override;
 
-    // A turn that tells the author more than anyone reads hands the page only the first ones.
-    static constexpr std::size_t kMostMessages = 1000;
-
 private:
     bool m_atEnd = false;
     std::u16string m_input;
     bool m_refilled = false;
     std::vector<AuthorMessage> m_messages;
-    std::size_t m_unshown = 0;
     Game m_game; // last: it prints into the members above as it is made
 };

@@ -61,6 +61,32 @@ TEST(Game, UndoRedoAndRestartRebuildTheGameAndItsConsole) {
     EXPECT_FALSE(p.game.Undo().done);
     EXPECT_EQ(p.console(), "Зал.\r\n");
     EXPECT_TRUE(p.host.boxes.empty()); // nothing played again is told the author again
+    // The typed lines: the undone ones stay until a new turn drops them.
+    TypedLines::Seen seen;
+    EXPECT_EQ(p.game.Typed().Since(seen).lines.size(), 3u); // «с», «ю», «стереть»
+    p.game.Turn(u"крикнуть");
+    EXPECT_TRUE(p.game.Typed().Since(seen).anew);
+    p.game.Turn(u"с");
+    const TypedLines::News news = p.game.Typed().Since(seen);
+    EXPECT_FALSE(news.anew);
+    EXPECT_EQ(std::vector(news.lines.begin(), news.lines.end()), std::vector<std::u16string>{u"с"});
+    EXPECT_EQ(p.game.Typed().Lines(), (std::vector<std::u16string>{u"крикнуть", u"с"}));
+}
+
+TEST(Game, AHostHearsAtMostAThousandMessagesATurnEachCutAndAlwaysWhyTheTurnStopped) {
+    const std::string word(150'000, 'x');
+    Played p("room r\r\n+func беда,goto rem начало\r\ndone\r\nsetroom r\r\n" + word +
+             "\r\nwait\r\nrem начало:\r\ngoto rem круг\r\nrem круг:\r\nwait\r\n"
+             "xx & goto rem круг");
+    ASSERT_EQ(p.host.boxes.size(), 1u);
+    EXPECT_LT(p.host.boxes[0].text.size(), 100'100u);
+    EXPECT_TRUE(
+        p.host.boxes[0].text.ends_with(u"(Сообщение сокращено; всего знаков в нём: 150084.)"));
+    p.host.boxes.clear();
+    p.game.Turn(u"беда");
+    ASSERT_EQ(p.host.boxes.size(), 1002u);
+    EXPECT_TRUE(p.host.boxes[1000].text.starts_with(u"Слишком долгий ход"));
+    EXPECT_TRUE(p.host.boxes[1001].text.starts_with(u"Сообщений автору за этот ход больше"));
 }
 
 TEST(Game, ARestoredSaveIsTheGameExactlyAndAnotherStorysSaveIsRefused) {
