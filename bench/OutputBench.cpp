@@ -4,6 +4,7 @@
 #include "BenchStories.h"
 #include "MemoryConsole.h"
 #include "engine/Story.h"
+#include "player/Player.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -14,11 +15,12 @@ void BM_PrintLines(benchmark::State &state) {
     const int lines = int(state.range(0));
     MemoryConsole host;
     Story story(host, host);
+    Player player(story);
     if (!story.LoadBytes(PrintingStory(lines)))
         state.SkipWithError("the story did not load");
     const std::u16string turn = PrintingStoryTurn();
     for (auto _ : state) {
-        story.Turn(turn);
+        player.Turn(turn);
         benchmark::DoNotOptimize(host.text().data());
     }
     if (host.messages() != 0)

@@ -5,6 +5,7 @@
 #include "BenchStories.h"
 #include "MemoryConsole.h"
 #include "engine/Story.h"
+#include "player/Player.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,11 +14,12 @@ namespace {
 void BM_Turn(benchmark::State &state) {
     MemoryConsole host;
     Story story(host, host);
+    Player player(story);
     if (!story.LoadBytes(LargestWorld()))
         state.SkipWithError("the story did not load");
     const std::u16string line = LargestWorldTurn();
     for (auto _ : state) {
-        story.Turn(line);
+        player.Turn(line);
         benchmark::DoNotOptimize(host.text().data());
     }
     if (host.text().find(u"Выходы: с,ю,в,з,вверх,вниз,вперёд,вперед,назад,с") ==

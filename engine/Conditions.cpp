@@ -28,13 +28,13 @@ bool compare(double value, Comparison comparison, double right) {
 // The slot of the variable of that name (the last one), created with 0 if there is none yet:
 // whatever an earlier write left in the slot, a variable starts at 0. -1 when the table is full;
 // the author has been told.
-int Story::VariableSlot(std::u16string_view name) {
+int WorldCommands::VariableSlot(std::u16string_view name) {
     const int found = m_world.LastVariableNamed(name, m_turnWork);
     if (found >= 0)
         return found;
     if (m_world.VariableCount == kLastSlot) {
-        ReportBadCommand(u"Слишком много переменных.", name,
-                         u"не более " + DecimalText(kLastSlot) + u" переменных");
+        m_faults.ReportBadCommand(u"Слишком много переменных.", name,
+                                  u"не более " + DecimalText(kLastSlot) + u" переменных");
         return -1;
     }
     Variable &created = m_world.Variables[std::size_t(++m_world.VariableCount)];
@@ -44,17 +44,17 @@ int Story::VariableSlot(std::u16string_view name) {
 }
 
 // set name=value (the name untrimmed, the value rounded half to even)
-void Story::SetCom(std::u16string_view Пар) {
+void WorldCommands::SetCom(std::u16string_view Пар) {
     const std::size_t equals = Пар.find(u'=');
     if (equals == std::u16string_view::npos) {
-        ReportBadCommand(u"Ошибочные параметры к функции Set.", Пар, u"имя=значение");
+        m_faults.ReportBadCommand(u"Ошибочные параметры к функции Set.", Пар, u"имя=значение");
         return;
     }
     const std::u16string_view valueText = Пар.substr(equals + 1);
     const double value = std::nearbyint(ReadNumber(valueText));
     if (!(value >= -32768 && value <= 32767)) {
-        ReportBadCommand(u"Значение не помещается в переменную.", valueText,
-                         u"целое от -32768 до 32767");
+        m_faults.ReportBadCommand(u"Значение не помещается в переменную.", valueText,
+                                  u"целое от -32768 до 32767");
         return;
     }
     const int slot = VariableSlot(Пар.substr(0, equals));
@@ -82,9 +82,10 @@ void Story::ConditionCom(std::u16string_view Пар) {
     trace += parts.thenPart;
     trace += u'$';
     trace += parts.elsePart;
-    Tell(
-        {kApplicationTitle, std::move(trace), MessageIcon::None, MessageKind::Trace, CommandLine()});
-    switch (TestCondition(parts.condition)) {
+    Tell({kApplicationTitle, std::move(trace), MessageIcon::None, MessageKind::Trace,
+          CommandLine()});
+    using Outcome = WorldCommands::Outcome;
+    switch (worldCommands().TestCondition(parts.condition)) {
     case Outcome::Then:
         IfCom(parts.thenPart);
         break;
@@ -103,7 +104,7 @@ void Story::ConditionCom(std::u16string_view Пар) {
 // condition -> ["#"] ["$"] name operator value
 // "#" asks about a carried item, "$" about the player's room, otherwise about a variable.
 // Only "=" tells them apart; the other operators compare the variable slot whatever the prefix.
-Story::Outcome Story::TestCondition(std::u16string_view condition) {
+WorldCommands::Outcome WorldCommands::TestCondition(std::u16string_view condition) {
     const ConditionTerms terms = ReadCondition(condition);
     if (terms.comparison == Comparison::None)
         return Outcome::Nothing;
@@ -112,8 +113,8 @@ Story::Outcome Story::TestCondition(std::u16string_view condition) {
         askItem ? m_world.LastItemNamed(terms.name, m_turnWork) : VariableSlot(terms.name);
     if (slot < 0) {
         if (askItem)
-            ReportBadCommand(u"В условии назван предмет, которого нет.", terms.name,
-                             u"имя предмета");
+            m_faults.ReportBadCommand(u"В условии назван предмет, которого нет.", terms.name,
+                                      u"имя предмета");
         return Outcome::Nothing;
     }
 

@@ -23,59 +23,59 @@ private:
 } // namespace
 
 void Story::RunCommand(ScriptCommand command, std::u16string_view Пар) {
+    WorldCommands world = worldCommands();
     switch (command) {
-    case ScriptCommand::Rem:
-        return IgnoreCom(Пар);
-    case ScriptCommand::Wait:
-        return IgnoreCom(Пар);
+    case ScriptCommand::Rem:  // rem anything
+    case ScriptCommand::Wait: // wait anything
+        return;
     case ScriptCommand::MinusFunc:
-        return MinusFuncCom(Пар);
+        return world.MinusFuncCom(Пар);
     case ScriptCommand::UncarryItem:
-        return UncarryCom(Пар);
+        return world.UncarryCom(Пар);
     case ScriptCommand::Goto:
         return GotoCom(Пар);
     case ScriptCommand::PlusFuncInv:
-        return PlusFuncInvCom(Пар);
+        return world.PlusFuncInvCom(Пар);
     case ScriptCommand::PlusFuncLoc:
-        return PlusFuncLocCom(Пар);
+        return world.PlusFuncLocCom(Пар);
     case ScriptCommand::Set:
-        return SetCom(Пар);
+        return world.SetCom(Пар);
     case ScriptCommand::If:
         return ConditionCom(Пар);
     case ScriptCommand::CarryItem:
-        return CarryCom(Пар);
+        return world.CarryCom(Пар);
     case ScriptCommand::Cls:
-        return ClsCom(Пар);
+        return m_console.ClearText();
     case ScriptCommand::Item:
-        return Do_NewItem(Пар);
+        return world.Do_NewItem(Пар);
     case ScriptCommand::Room:
-        return Do_NewRoom(Пар);
+        return world.Do_NewRoom(Пар);
     case ScriptCommand::PlusFunc:
-        return Do_PlusFunc(Пар);
+        return world.Do_PlusFunc(Пар);
     case ScriptCommand::Print:
-        return PrintCom(Пар);
+        return Print(Пар); // p text: printed as it stands, the line goes on
     case ScriptCommand::PrintLine:
-        return PrintLineCom(Пар);
+        return PrintLine(Пар); // pn text: printed, and the line ends
     case ScriptCommand::ChangeRoom:
-        return Do_ChRoom(Пар);
+        return world.Do_ChRoom(Пар);
     case ScriptCommand::PlusDownText:
-        return PlusDownTextCom(Пар);
+        return world.PlusDownTextCom(Пар);
     case ScriptCommand::SetRoom:
         return Do_SetRoom(Пар);
     case ScriptCommand::DeleteItem:
-        return Do_DeleteItem(Пар);
+        return world.Do_DeleteItem(Пар);
     case ScriptCommand::ExitView:
-        return ExitViewCom(Пар);
+        return world.ExitViewCom(Пар);
     case ScriptCommand::SetLookText:
-        return SetLookTextCom(Пар);
+        return world.SetLookTextCom(Пар);
     case ScriptCommand::PlusTitle:
-        return Do_PlusTitle(Пар);
+        return world.Do_PlusTitle(Пар);
     case ScriptCommand::PlusText:
-        return Do_PlusText(Пар);
+        return world.Do_PlusText(Пар);
     case ScriptCommand::PlusItem:
-        return Do_PlusItem(Пар);
+        return world.Do_PlusItem(Пар);
     case ScriptCommand::Done:
-        return DoneCom(Пар);
+        return world.DoneCom(Пар);
     }
 }
 
@@ -96,29 +96,11 @@ void Story::UseCom(std::u16string_view Ком, std::u16string_view Пар) {
         WarnUnknownCommand(Ком);
 }
 
-// rem anything; wait anything
-void Story::IgnoreCom(std::u16string_view) {}
-
-// p text: printed as it stands, the line goes on
-void Story::PrintCom(std::u16string_view Пар) {
-    Print(Пар);
-}
-
-// pn text: printed, and the line ends
-void Story::PrintLineCom(std::u16string_view Пар) {
-    PrintLine(Пар);
-}
-
-// cls
-void Story::ClsCom(std::u16string_view) {
-    m_console.ClearText();
-}
-
 void Story::WarnUnknownCommand(std::u16string_view Ком) {
     std::u16string text = u"Внимание! Неизвестная комманда (";
     text += Ком;
-    text +=
-        u")\rСтрока файла: " + DecimalText(m_cursor + 1) + u"\rПредупреждать об это в дальнейшем?";
+    text += u")\rСтрока файла: " + DecimalText(m_run.cursor + 1) +
+            u"\rПредупреждать об это в дальнейшем?";
     Tell({u"Внимание!", std::move(text), MessageIcon::Error, MessageKind::UnknownCommand,
           CommandLine()});
 }

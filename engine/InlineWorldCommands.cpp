@@ -1,14 +1,14 @@
 #include "FunctionSlots.h"
 
 // ++item name: the player now carries every item of that name
-void Story::CarryCom(std::u16string_view Пар) {
+void WorldCommands::CarryCom(std::u16string_view Пар) {
     for (std::size_t i = 0; i <= kLastSlot; ++i)
         if (SameName(m_world.Items[i].Name, Пар, m_turnWork))
             m_world.Carried[i] = kYes;
 }
 
 // --item name: the player no longer carries any item of that name
-void Story::UncarryCom(std::u16string_view Пар) {
+void WorldCommands::UncarryCom(std::u16string_view Пар) {
     for (std::size_t i = 0; i <= kLastSlot; ++i)
         if (SameName(m_world.Items[i].Name, Пар, m_turnWork))
             m_world.Carried[i] = kNo;
@@ -16,23 +16,23 @@ void Story::UncarryCom(std::u16string_view Пар) {
 
 // +downtext text: the item's line in a room description. It goes to the item whose index is
 // being defined, whatever is being defined.
-void Story::PlusDownTextCom(std::u16string_view Пар) {
+void WorldCommands::PlusDownTextCom(std::u16string_view Пар) {
     m_world.Items[std::size_t(m_world.DefineIndex)].DownText = Пар;
 }
 
 // +func_inv name,body: usable only while the player carries the item
-void Story::PlusFuncInvCom(std::u16string_view Пар) {
+void WorldCommands::PlusFuncInvCom(std::u16string_view Пар) {
     AddItemFunction(Пар, FunctionKind::Carried, u"+func_inv");
 }
 
 // +func_loc name,body: usable only while the item lies in the player's room
-void Story::PlusFuncLocCom(std::u16string_view Пар) {
+void WorldCommands::PlusFuncLocCom(std::u16string_view Пар) {
     AddItemFunction(Пар, FunctionKind::InRoom, u"+func_loc");
 }
 
 // The item whose index is being defined gets the function, whatever is being defined.
-void Story::AddItemFunction(std::u16string_view Пар, FunctionKind kind,
-                            std::u16string_view command) {
+void WorldCommands::AddItemFunction(std::u16string_view Пар, FunctionKind kind,
+                                    std::u16string_view command) {
     Item &item = m_world.Items[std::size_t(m_world.DefineIndex)];
     const int slot = AddFunction(item, Пар, command);
     if (slot >= 0)
@@ -42,7 +42,7 @@ void Story::AddItemFunction(std::u16string_view Пар, FunctionKind kind,
 // -func name: while a room is defined, every room function of that name is renamed "###~" so
 // that it no longer answers to it; while an item is defined, the names after it in every item
 // move one slot down over it, leaving the bodies where they are.
-void Story::MinusFuncCom(std::u16string_view Пар) {
+void WorldCommands::MinusFuncCom(std::u16string_view Пар) {
     if (m_world.Defining == DefineKind::Room) {
         for (Room &room : m_world.Rooms)
             for (std::u16string &name : room.FuncName)
@@ -62,21 +62,21 @@ void Story::MinusFuncCom(std::u16string_view Пар) {
 }
 
 // exitview 1|0: whether room descriptions end with the exits line
-void Story::ExitViewCom(std::u16string_view Пар) {
+void WorldCommands::ExitViewCom(std::u16string_view Пар) {
     if (Пар == u"1" || Пар == u"0") {
         m_world.ExitView = Пар == u"1" ? 1 : 0;
         return;
     }
-    ReportBadCommand(u"Ошибочные параметры к функции ExitView.", Пар, u"1 или 0");
+    m_faults.ReportBadCommand(u"Ошибочные параметры к функции ExitView.", Пар, u"1 или 0");
 }
 
 // setlooktext word: the player's word for looking
-void Story::SetLookTextCom(std::u16string_view Пар) {
+void WorldCommands::SetLookTextCom(std::u16string_view Пар) {
     m_world.LookWord = Пар;
 }
 
 // done: closes the definition; what follows writes into the empty slot 0
-void Story::DoneCom(std::u16string_view) {
+void WorldCommands::DoneCom(std::u16string_view) {
     m_world.Defining = DefineKind::Nothing;
     m_world.DefineIndex = 0;
 }

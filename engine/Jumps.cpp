@@ -7,8 +7,8 @@
 // found nowhere, or on the line the cursor already stands on, does nothing.
 void Story::GotoCom(std::u16string_view Пар) {
     const auto target = m_script->labels.find(LowerCase(Пар) + u':');
-    if (target == m_script->labels.end() || target->second == m_cursor)
+    if (target == m_script->labels.end() || target->second == m_run.cursor)
         return;
-    m_cursor = target->second;
+    m_run.cursor = target->second;
     ОбработкаФайла();
 }

@@ -1,12 +1,9 @@
 #include "Story.h"
 
-// With an empty word, describes the player's room; with a word, shows the items of that title
-// lying in it.
-void Story::LookCom(std::u16string_view word) {
-    if (word.empty())
-        DescribeRoom();
-    else
-        LookAtItem(word);
+// setroom name: moves the player and describes the room
+void Story::Do_SetRoom(std::u16string_view Пар) {
+    worldCommands().Do_ChRoom(Пар);
+    DescribeRoom();
 }
 
 // The room's text, one line per item lying in it (in the order the items were created), and,
@@ -38,17 +35,4 @@ void Story::PrintExits(const Room &room) {
     if (!any)
         Print(u"нет");
     PrintEnter();
-}
-
-// Looking goes by title, and only at what lies in the room: a carried item is not at hand.
-void Story::LookAtItem(std::u16string_view word) {
-    bool shown = false;
-    for (std::size_t i = 0; i <= kLastSlot; ++i) {
-        if (SameName(m_world.Items[i].Title, word, m_turnWork) && m_world.LiesHere(int(i))) {
-            PrintLine(m_world.Items[i].Text);
-            shown = true;
-        }
-    }
-    if (!shown)
-        PrintLine(u"Я не помню такого предмета.");
 }

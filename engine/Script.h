@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AuthorMessages.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -74,3 +76,8 @@ std::shared_ptr<const Script> DecodeScript(std::string_view bytes, StoryEncoding
 // Reads a plain file of at most the largest story's size, whatever the file system says of it.
 std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding encoding,
                                          StoryFileError &error);
+// The same, telling the author why when there is no story.
+std::shared_ptr<const Script> LoadScript(std::string_view bytes, std::u16string_view filename,
+                                         StoryEncoding encoding, AuthorMessages &messages);
+std::shared_ptr<const Script> LoadScriptFile(const std::string &path, StoryEncoding encoding,
+                                             AuthorMessages &messages);

@@ -277,3 +277,31 @@ std::shared_ptr<const Script> ReadScript(const std::string &path, StoryEncoding 
     }
     return nullptr;
 }
+
+namespace {
+
+std::shared_ptr<const Script> reported(std::shared_ptr<const Script> script,
+                                       const StoryFileError &error, std::u16string_view filename,
+                                       AuthorMessages &messages) {
+    if (script)
+        return script;
+    std::u16string text = error.what + u"\rФайл:" + std::u16string(filename);
+    if (!error.detail.empty())
+        text += u'\r' + error.detail;
+    messages.Show({u"Ошибка!", text, MessageIcon::Error, MessageKind::Fault, 0});
+    return nullptr;
+}
+
+} // namespace
+
+std::shared_ptr<const Script> LoadScript(std::string_view bytes, std::u16string_view filename,
+                                         StoryEncoding encoding, AuthorMessages &messages) {
+    StoryFileError error;
+    return reported(DecodeScript(bytes, encoding, error), error, filename, messages);
+}
+
+std::shared_ptr<const Script> LoadScriptFile(const std::string &path, StoryEncoding encoding,
+                                             AuthorMessages &messages) {
+    StoryFileError error;
+    return reported(ReadScript(path, encoding, error), error, FromUtf8(path), messages);
+}

@@ -5,42 +5,23 @@
 Story::Story(Console &console, AuthorMessages &messages)
     : m_console(console), m_messages(messages), m_script(EmptyScript()) {}
 
-bool Story::LoadFile(const std::string &path, StoryEncoding encoding) {
-    StoryFileError error;
-    std::shared_ptr<const Script> script = ReadScript(path, encoding, error);
-    if (!script) {
-        ReportFileError(error, FromUtf8(path));
-        return false;
-    }
-    Start(std::move(script));
-    return true;
-}
-
 bool Story::LoadBytes(std::string_view bytes, std::u16string_view filename,
                       StoryEncoding encoding) {
-    StoryFileError error;
-    std::shared_ptr<const Script> script = DecodeScript(bytes, encoding, error);
-    if (!script) {
-        ReportFileError(error, filename);
+    std::shared_ptr<const Script> script = LoadScript(bytes, filename, encoding, m_messages);
+    if (!script)
         return false;
-    }
     Start(std::move(script));
     return true;
 }
 
-void Story::ReportFileError(const StoryFileError &error, std::u16string_view filename) {
-    std::u16string text = error.what + u"\rФайл:" + std::u16string(filename);
-    if (!error.detail.empty())
-        text += u'\r' + error.detail;
-    m_messages.Show({u"Ошибка!", text, MessageIcon::Error, MessageKind::Fault, 0});
-}
-
+// Loading starts the outermost run, as each turn does; a runaway turn of an earlier one is over.
 void Story::Start(std::shared_ptr<const Script> script) {
     m_script = std::move(script);
-    m_cursor = 0;
-    m_commandLine = 0;
-    m_lastMessageLine = 0;
-    StartOuterRun();
+    m_run.cursor = 0;
+    m_run.commandLine = 0;
+    m_run.lastMessageLine = 0;
+    StartTurn();
+    ОбработкаФайла();
 }
 
 // A story's faults are told in one form, so an author learns to read them at a glance:
@@ -61,12 +42,6 @@ AuthorMessage Story::BadCommandMessage(std::u16string_view what, std::u16string_
         text += required;
         text += u'\r';
     }
-    text += u"Строка:" + DecimalText(m_cursor + 1);
+    text += u"Строка:" + DecimalText(m_run.cursor + 1);
     return {u"Ошибка!", std::move(text), MessageIcon::Error, MessageKind::Fault, CommandLine()};
-}
-
-// Loading and each turn start the outermost run; a runaway turn of an earlier one is over.
-void Story::StartOuterRun() {
-    StartTurnBudget();
-    ОбработкаФайла();
 }

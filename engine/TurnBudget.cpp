@@ -6,23 +6,16 @@
 // that has done far more than any story needs is stopped, and whatever it did costs the player
 // no more than a moment, and no more memory than that moment could fill.
 
-void Story::StartTurnBudget() {
-    m_unwinding = false;
-    m_turnWork = 0;
-    m_workLimit = kMaxTurnWork;
-    m_nextCheck = kWorkBetweenChecks;
-}
-
 bool Story::Spend(Work work) {
-    m_turnWork += work;
-    if (m_turnWork >= m_nextCheck) {
-        m_nextCheck = m_turnWork + kWorkBetweenChecks;
+    m_budget.spent += work;
+    if (m_budget.spent >= m_budget.nextCheck) {
+        m_budget.nextCheck = m_budget.spent + kWorkBetweenChecks;
         if (m_keepGoing && !m_keepGoing())
-            m_workLimit = 0;
+            m_budget.limit = 0;
     }
-    if (m_turnWork <= m_workLimit)
+    if (m_budget.spent <= m_budget.limit)
         return true;
-    if (!m_unwinding)
+    if (!m_budget.unwinding)
         StopTurn(u"Слишком долгий ход без остановки на wait.", m_parameter, u"остановка на wait");
     return false;
 }
@@ -31,7 +24,7 @@ bool Story::Spend(Work work) {
 // turn has shown.
 void Story::StopTurn(std::u16string_view what, std::u16string_view parameter,
                      std::u16string_view required) {
-    m_unwinding = true;
+    m_budget.unwinding = true;
     AuthorMessage message = BadCommandMessage(what, parameter, required);
     message.stopsTurn = true;
     Tell(std::move(message));
@@ -40,9 +33,9 @@ void Story::StopTurn(std::u16string_view what, std::u16string_view parameter,
 // Once a turn is being stopped its messages cost nothing more: only the boxes of the runs that
 // were already under way are left to show, one a level at most.
 void Story::Tell(AuthorMessage message) {
-    if (!m_unwinding && !Spend(message.title.size() + message.text.size()))
+    if (!m_budget.unwinding && !Spend(message.title.size() + message.text.size()))
         return;
-    m_lastMessageLine = message.line;
+    m_run.lastMessageLine = message.line;
     m_messages.Show(message);
 }
 
@@ -54,9 +47,4 @@ void Story::Print(std::u16string_view text) {
 void Story::PrintEnter() {
     if (Spend(2))
         m_console.Enter();
-}
-
-void Story::PrintLine(std::u16string_view text) {
-    Print(text);
-    PrintEnter();
 }

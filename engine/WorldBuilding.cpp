@@ -21,12 +21,12 @@ std::u16string withLineBreaks(std::u16string_view text) {
 } // namespace
 
 // room name: opens the room of that name (the first one), or creates it
-void Story::Do_NewRoom(std::u16string_view Пар) {
+void WorldCommands::Do_NewRoom(std::u16string_view Пар) {
     int slot = m_world.FirstRoomNamed(Пар, m_turnWork);
     if (slot < 0) {
         if (m_world.RoomCount == kLastSlot) {
-            ReportBadCommand(u"Слишком много комнат.", Пар,
-                             u"не более " + DecimalText(kLastSlot) + u" комнат");
+            m_faults.ReportBadCommand(u"Слишком много комнат.", Пар,
+                                      u"не более " + DecimalText(kLastSlot) + u" комнат");
             return;
         }
         slot = ++m_world.RoomCount;
@@ -37,10 +37,10 @@ void Story::Do_NewRoom(std::u16string_view Пар) {
 }
 
 // item name: always a new item, even when the name exists
-void Story::Do_NewItem(std::u16string_view Пар) {
+void WorldCommands::Do_NewItem(std::u16string_view Пар) {
     if (m_world.ItemCount == kLastSlot) {
-        ReportBadCommand(u"Слишком много предметов.", Пар,
-                         u"не более " + DecimalText(kLastSlot) + u" предметов");
+        m_faults.ReportBadCommand(u"Слишком много предметов.", Пар,
+                                  u"не более " + DecimalText(kLastSlot) + u" предметов");
         return;
     }
     const int slot = ++m_world.ItemCount;
@@ -50,7 +50,7 @@ void Story::Do_NewItem(std::u16string_view Пар) {
 }
 
 // +title text
-void Story::Do_PlusTitle(std::u16string_view Пар) {
+void WorldCommands::Do_PlusTitle(std::u16string_view Пар) {
     const std::size_t slot = std::size_t(m_world.DefineIndex);
     if (m_world.Defining == DefineKind::Room)
         m_world.Rooms[slot].Title = Пар;
@@ -59,7 +59,7 @@ void Story::Do_PlusTitle(std::u16string_view Пар) {
 }
 
 // +text text: in a room every "@" breaks the line; an item keeps its text as written
-void Story::Do_PlusText(std::u16string_view Пар) {
+void WorldCommands::Do_PlusText(std::u16string_view Пар) {
     const std::size_t slot = std::size_t(m_world.DefineIndex);
     if (m_world.Defining == DefineKind::Room)
         m_world.Rooms[slot].Text = withLineBreaks(Пар);
@@ -70,7 +70,7 @@ void Story::Do_PlusText(std::u16string_view Пар) {
 // +func name,body: the next function slot of the room or item being defined
 // A function's kind is left as the slot had it. With nothing being defined, only a missing
 // comma is told.
-void Story::Do_PlusFunc(std::u16string_view Пар) {
+void WorldCommands::Do_PlusFunc(std::u16string_view Пар) {
     constexpr std::u16string_view command = u"+func";
     const std::size_t slot = std::size_t(m_world.DefineIndex);
     if (m_world.Defining == DefineKind::Item)
@@ -78,21 +78,22 @@ void Story::Do_PlusFunc(std::u16string_view Пар) {
     else if (m_world.Defining == DefineKind::Room)
         AddFunction(m_world.Rooms[slot], Пар, command);
     else if (Пар.find(u',') == std::u16string_view::npos)
-        ReportBadCommand(u"Ошибочные параметры к функции +func.", Пар, u"имя,тело");
+        m_faults.ReportBadCommand(u"Ошибочные параметры к функции +func.", Пар, u"имя,тело");
 }
 
 // +item name: the item (the last of that name, or the empty slot 0) lies in the room whose
 // index is being defined, whatever is being defined
-void Story::Do_PlusItem(std::u16string_view Пар) {
+void WorldCommands::Do_PlusItem(std::u16string_view Пар) {
     const int item = std::max(m_world.LastItemNamed(Пар, m_turnWork), 0);
     m_world.Rooms[std::size_t(m_world.DefineIndex)].ItemHere[std::size_t(item)] = kYes;
 }
 
 // deleteitem room,item: the item no longer lies in the room; what the player carries stays
-void Story::Do_DeleteItem(std::u16string_view Пар) {
+void WorldCommands::Do_DeleteItem(std::u16string_view Пар) {
     std::u16string_view roomName, itemName;
     if (!SplitAtComma(Пар, roomName, itemName)) {
-        ReportBadCommand(u"Ошибочные параметры к функции DeleteItem.", Пар, u"комната,предмет");
+        m_faults.ReportBadCommand(u"Ошибочные параметры к функции DeleteItem.", Пар,
+                                  u"комната,предмет");
         return;
     }
     const int room = std::max(m_world.LastRoomNamed(roomName, m_turnWork), 0);
@@ -101,14 +102,8 @@ void Story::Do_DeleteItem(std::u16string_view Пар) {
 }
 
 // changeroom name: moves the player silently; an unknown name leaves the player where they are
-void Story::Do_ChRoom(std::u16string_view Пар) {
+void WorldCommands::Do_ChRoom(std::u16string_view Пар) {
     const int room = m_world.LastRoomNamed(Пар, m_turnWork, m_world.RoomCount);
     if (room >= 0)
         m_world.CurrentRoom = room;
-}
-
-// setroom name: moves the player and describes the room
-void Story::Do_SetRoom(std::u16string_view Пар) {
-    Do_ChRoom(Пар);
-    LookCom({});
 }

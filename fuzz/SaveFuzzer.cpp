@@ -59,6 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(restored.done || !restored.error.empty());
     const std::size_t expected = restored.done ? journal.Position() : 0;
     require(game.journal().Position() == expected);
-    require(game.story().ScriptCursor() <= game.story().LineCount());
+    require(game.story().Position().cursor <= game.story().script().LineCount());
     return 0;
 }

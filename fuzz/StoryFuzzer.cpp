@@ -10,6 +10,7 @@
 #include "engine/Story.h"
 #include "engine/StoryChecker.h"
 #include "engine/Windows1251.h"
+#include "player/Player.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -73,13 +74,14 @@ void checkOutput(const TurnOutput &turn, std::size_t inputSize) {
 }
 
 // What must hold after every load and every turn, whatever the story did.
-void checkInvariants(const Story &story) {
+void checkInvariants(const Story &story, const Player &player) {
     const World &world = story.world();
-    const bool sound = story.ScriptCursor() >= 0 && story.ScriptCursor() <= story.LineCount() &&
+    const bool sound = story.Position().cursor >= 0 &&
+                       story.Position().cursor <= story.script().LineCount() &&
                        world.RoomCount <= kLastSlot && world.ItemCount <= kLastSlot &&
                        world.VariableCount <= kLastSlot && world.CurrentRoom >= 0 &&
                        world.CurrentRoom <= kLastSlot && world.DefineIndex >= 0 &&
-                       world.DefineIndex <= kLastSlot && story.WordCount() <= 255;
+                       world.DefineIndex <= kLastSlot && player.WordCount() <= 255;
     if (!sound)
         std::abort();
 }
@@ -92,11 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     CountingHost host;
     Story story(host, host);
+    Player player(story);
     const bool loaded = story.LoadBytes(input.story);
     checkOutput(host.TakeTurn(), size);
     if (!loaded)
         return 0;
-    checkInvariants(story);
+    checkInvariants(story, player);
     // The checker reads the same script without playing it: every problem at a line an editor
     // shows (a stray byte's line is counted as UTF-8 counts lines, so it may lie past the lines
     // read), each told in a few hundred characters at most, whatever the line holds.
@@ -110,9 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     constexpr int kStoppedRunsPlayed = 2;
     for (std::size_t start = 0; host.StoppedRuns() < kStoppedRunsPlayed;) {
         const std::size_t end = typed.find('\n', start);
-        story.Turn(DecodeWindows1251(typed.substr(start, end - start)));
+        player.Turn(DecodeWindows1251(typed.substr(start, end - start)));
         checkOutput(host.TakeTurn(), size);
-        checkInvariants(story);
+        checkInvariants(story, player);
         if (end == std::string_view::npos)
             break;
         start = end + 1;

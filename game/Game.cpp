@@ -3,6 +3,7 @@
 #include "ScreenText.h"
 #include "engine/Story.h"
 #include "engine/Text.h"
+#include "player/Player.h"
 
 #include <chrono>
 
@@ -88,12 +89,9 @@ Game::Game(Console &console, AuthorMessages &messages)
 Game::~Game() = default;
 
 bool Game::Load(const std::string &path, StoryEncoding encoding) {
-    StoryFileError error;
-    std::shared_ptr<const Script> script = ReadScript(path, encoding, error);
-    if (!script) {
-        m_story->ReportFileError(error, FromUtf8(path));
+    std::shared_ptr<const Script> script = LoadScriptFile(path, encoding, m_relay);
+    if (!script)
         return false;
-    }
     m_script = std::move(script);
     m_path = path;
     m_name = StoryFileName(FromUtf8(path));
@@ -102,12 +100,9 @@ bool Game::Load(const std::string &path, StoryEncoding encoding) {
 }
 
 bool Game::LoadBytes(std::string_view bytes, std::u16string_view name, StoryEncoding encoding) {
-    StoryFileError error;
-    std::shared_ptr<const Script> script = DecodeScript(bytes, encoding, error);
-    if (!script) {
-        m_story->ReportFileError(error, name);
+    std::shared_ptr<const Script> script = LoadScript(bytes, name, encoding, m_relay);
+    if (!script)
         return false;
-    }
     m_script = std::move(script);
     m_path.clear();
     m_name = StoryFileName(name);
@@ -148,8 +143,9 @@ std::u16string Game::exchange() const {
 }
 
 StorySnapshot Game::Snapshot() const {
-    return {m_story->world(), m_story->LineTable(), m_story->ScriptCursor(),
-            m_story->LastWaitingPoint(), m_story->LastMessageLine()};
+    const RunPosition &run = m_story->Position();
+    return {m_story->world(), m_story->script().lines, run.cursor, run.lastWait,
+            run.lastMessageLine};
 }
 
 std::u16string Game::ScreenText() const {
@@ -161,7 +157,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
     // The story may be a new one since the last turn (a restart, an undo).
     m_story->SetInterruption(m_keepGoing);
     TurnOutcome outcome;
-    outcome.played = m_story->Turn(line);
+    outcome.played = Player(*m_story).Turn(line);
     m_relay.EndAnswer();
     if (!outcome.played)
         return outcome;
@@ -207,7 +203,7 @@ ReplayResult Game::Redo() {
         m_journal.Redo();
         startStory();
     } else {
-        m_story->Turn(entry.line);
+        Player(*m_story).Turn(entry.line);
         m_journal.Redo();
         remember();
     }
@@ -298,7 +294,7 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
             replayed->answers.push_back(0);
         } else {
             m_relay.StartAnswer();
-            replayed->story->Turn(entry.line);
+            Player(*replayed->story).Turn(entry.line);
             replayed->answers.push_back(m_relay.AnswerDigest());
             ++turns;
         }

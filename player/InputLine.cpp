@@ -1,4 +1,4 @@
-#include "engine/Story.h"
+#include "Player.h"
 #include "engine/Text.h"
 
 #include <algorithm>
@@ -14,19 +14,19 @@ bool isBlank(std::u16string_view line) {
 } // namespace
 
 // One press of Enter: the console shows only this exchange, the line echoed, then what it did.
-bool Story::Turn(std::u16string_view typedLine) {
+bool Player::Turn(std::u16string_view typedLine) {
     // The entries past the last line's words are empty already.
     for (int i = 0; i <= m_wordCount; ++i)
         m_words[std::size_t(i)].clear();
-    m_console.ShowEnd();
+    m_story.console().ShowEnd();
     m_inputLine = typedLine;
     if (isBlank(m_inputLine))
         return false;
-    StartTurnBudget();
-    m_console.EraseForTurn();
-    m_console.EchoTyped(u'>' + m_inputLine);
-    m_console.Enter();
-    if (Spend(m_inputLine.size())) { // the line is read and lower-cased word by word
+    m_story.StartTurn();
+    m_story.console().EraseForTurn();
+    m_story.console().EchoTyped(u'>' + m_inputLine);
+    m_story.console().Enter();
+    if (m_story.Spend(m_inputLine.size())) { // the line is read and lower-cased word by word
         SplitWords();
         ОбработкаСлов();
     }
@@ -35,7 +35,7 @@ bool Story::Turn(std::u16string_view typedLine) {
 
 // Words are cut at every single space, so two spaces make an empty word between them. The table
 // holds 255 words; the words of a longer line beyond that are ignored.
-void Story::SplitWords() {
+void Player::SplitWords() {
     constexpr int kLastWord = int(std::tuple_size_v<decltype(m_words)>) - 1;
     int count = 1;
     std::size_t start = 0;

@@ -1,4 +1,4 @@
-#include "engine/Story.h"
+#include "Player.h"
 #include "engine/Text.h"
 
 #include <algorithm>
@@ -27,64 +27,81 @@ constexpr std::initializer_list<std::u16string_view> kSingleLetterExits = {u"с"
 
 // The first word decides, in this order: the look word, help, inventory, directions, clearing,
 // the known verbs, the two service words; every other line is matched against functions.
-void Story::ОбработкаСлов() {
+void Player::ОбработкаСлов() {
     const std::u16string &first = m_words[1];
-    if (first == m_world.LookWord)
-        LookCom(m_words[2]);
-    else if (first == u"помощь")
-        Print(u"Помощь тута не предусмотрена!!");
+    if (first == m_story.world().LookWord) {
+        if (m_words[2].empty())
+            m_story.DescribeRoom();
+        else
+            LookAtItem(m_words[2]);
+    } else if (first == u"помощь")
+        m_story.Print(u"Помощь тута не предусмотрена!!");
     else if (isOneOf(first, kInventoryWords))
         ListInventory();
     else if (isOneOf(first, kDirections))
         ПопробоватьИдти(first);
     else if (first == u"cls")
-        m_console.ClearText();
+        m_story.console().ClearText();
     else if (isOneOf(first, kVerbs))
         MatchPhrase(true);
     else if (first == u"###_per")
         ListVariables();
     else if (first == u"###") {
-        m_console.RefillInput(u"###");
-        PrintLine(u"Это что ввы ввели?");
+        m_story.console().RefillInput(u"###");
+        m_story.PrintLine(u"Это что ввы ввели?");
     } else
         MatchPhrase(false);
-    m_console.ShowEnd();
+    m_story.console().ShowEnd();
 }
 
-void Story::ListInventory() {
-    PrintLine(u"У вас есть с собой:");
+// Looking goes by title, and only at what lies in the room: a carried item is not at hand.
+void Player::LookAtItem(std::u16string_view word) {
+    const World &world = m_story.world();
+    bool shown = false;
+    for (std::size_t i = 0; i <= kLastSlot; ++i) {
+        if (SameName(world.Items[i].Title, word, m_story.TurnWork()) && world.LiesHere(int(i))) {
+            m_story.PrintLine(world.Items[i].Text);
+            shown = true;
+        }
+    }
+    if (!shown)
+        m_story.PrintLine(u"Я не помню такого предмета.");
+}
+
+void Player::ListInventory() {
+    m_story.PrintLine(u"У вас есть с собой:");
     bool any = false;
     for (std::size_t i = 0; i <= kLastSlot; ++i) {
-        if (m_world.Carried[i] == kYes) {
-            PrintLine(m_world.Items[i].Title);
+        if (m_story.world().Carried[i] == kYes) {
+            m_story.PrintLine(m_story.world().Items[i].Title);
             any = true;
         }
     }
     if (!any)
-        PrintLine(u"- Ничего");
+        m_story.PrintLine(u"- Ничего");
 }
 
 // From the never-created slot 0 up to the last variable: name, six spaces, value.
-void Story::ListVariables() {
-    for (std::size_t i = 0; i <= std::size_t(m_world.VariableCount); ++i) {
-        const Variable &variable = m_world.Variables[i];
-        PrintLine(variable.Name + u"      " + DecimalText(variable.Value));
+void Player::ListVariables() {
+    for (std::size_t i = 0; i <= std::size_t(m_story.world().VariableCount); ++i) {
+        const Variable &variable = m_story.world().Variables[i];
+        m_story.PrintLine(variable.Name + u"      " + DecimalText(variable.Value));
     }
 }
 
 // Whether the typed line begins with the function's name, every "#" of the name standing for
 // the item's title. An empty pattern never matches. Every character compared is paid for.
-bool Story::LineStartsWithPattern(std::u16string_view name, std::u16string_view title) {
+bool Player::LineStartsWithPattern(std::u16string_view name, std::u16string_view title) {
     const std::u16string_view line = m_inputLine;
     std::size_t at = 0;
     for (char16_t c : name) {
         if (c == u'#') {
-            m_turnWork += title.size();
+            m_story.TurnWork() += title.size();
             if (!line.substr(at).starts_with(title))
                 return false;
             at += title.size();
         } else {
-            ++m_turnWork;
+            ++m_story.TurnWork();
             if (at == line.size() || line[at] != c)
                 return false;
             ++at;
@@ -96,14 +113,14 @@ bool Story::LineStartsWithPattern(std::u16string_view name, std::u16string_view 
 // A room function answers to a line that begins with its name, exactly as typed; failing that,
 // an item function whose name (with "#" for the item's title) begins the line and that the item
 // allows where it is. The last match wins, and a room function beats every item function.
-void Story::MatchPhrase(bool knownVerb) {
-    const Room &room = m_world.Current();
+void Player::MatchPhrase(bool knownVerb) {
+    const Room &room = m_story.world().Current();
     std::u16string body;
     int line = 0;
     bool roomMatch = false;
     for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot) {
         const std::u16string &name = room.FuncName[slot];
-        m_turnWork += name.size();
+        m_story.TurnWork() += name.size();
         if (!name.empty() && !isOneOf(name, kSingleLetterExits) && m_inputLine.starts_with(name)) {
             roomMatch = true;
             body = room.FuncBody[slot];
@@ -120,9 +137,9 @@ void Story::MatchPhrase(bool knownVerb) {
                 phrase += u' ';
             phrase += m_words[std::size_t(i)];
         }
-        for (std::size_t i = 0; i <= kLastSlot && Spend(0); ++i) {
-            const Item &item = m_world.Items[i];
-            if (!phrase.empty() && SameName(phrase, item.Title, m_turnWork))
+        for (std::size_t i = 0; i <= kLastSlot && m_story.Spend(0); ++i) {
+            const Item &item = m_story.world().Items[i];
+            if (!phrase.empty() && SameName(phrase, item.Title, m_story.TurnWork()))
                 itemNamed = true;
             for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot) {
                 if (!LineStartsWithPattern(item.FuncName[slot], item.Title) ||
@@ -133,30 +150,31 @@ void Story::MatchPhrase(bool knownVerb) {
                 line = item.FuncLine[slot];
             }
         }
-        if (m_unwinding)
+        if (m_story.TurnStopped())
             return;
     }
 
     if (roomMatch || !body.empty())
-        FuncCom(body, line);
+        m_story.RunBody(body, line);
     else
         ExplainNoMatch(knownVerb, itemNamed && !itemFunctionFound);
 }
 
 // Kind 1 only while the item lies in the room, kind 2 only while it is carried, 0 in either place.
-bool Story::ItemFunctionUsable(int item, FunctionKind kind) const {
-    return (m_world.LiesHere(item) && kind != FunctionKind::Carried) ||
-           (m_world.Carried[std::size_t(item)] == kYes && kind != FunctionKind::InRoom);
+bool Player::ItemFunctionUsable(int item, FunctionKind kind) const {
+    return (m_story.world().LiesHere(item) && kind != FunctionKind::Carried) ||
+           (m_story.world().Carried[std::size_t(item)] == kYes && kind != FunctionKind::InRoom);
 }
 
-void Story::ExplainNoMatch(bool knownVerb, bool itemRefuses) {
+void Player::ExplainNoMatch(bool knownVerb, bool itemRefuses) {
     const std::u16string &first = m_words[1];
     if (!knownVerb)
-        PrintLine(u"Я не знаю слова ''" + first + u"''!");
+        m_story.PrintLine(u"Я не знаю слова ''" + first + u"''!");
     else if (itemRefuses)
-        PrintLine(u"Предмет не поддерживает это деиствие!");
+        m_story.PrintLine(u"Предмет не поддерживает это деиствие!");
     else if (m_wordCount > 1)
-        PrintLine(u"Я не помню такого предмета.");
+        m_story.PrintLine(u"Я не помню такого предмета.");
     else
-        PrintLine(UpperCase(std::u16string_view(first).substr(0, 1)) + first.substr(1) + u" что?");
+        m_story.PrintLine(UpperCase(std::u16string_view(first).substr(0, 1)) + first.substr(1) +
+                          u" что?");
 }

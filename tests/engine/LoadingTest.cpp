@@ -94,7 +94,7 @@ TEST(Loading, EncodingsAreNamedInTheUsualSpellings) {
 TEST(Loading, TheLongestStoryRunsWholeAndOneLineMoreIsRefused) {
     StoryHarness h;
     ASSERT_TRUE(h.load({std::to_string(kMaxLineCount) + "× pn строка %"}));
-    EXPECT_EQ(h.story.LineCount(), kMaxLineCount);
+    EXPECT_EQ(h.story.script().LineCount(), kMaxLineCount);
     EXPECT_TRUE(h.shown().ends_with("строка 32767\n"));
     EXPECT_TRUE(h.host.boxes.empty());
     StoryHarness over;
@@ -133,7 +133,10 @@ TEST(Loading, WhatIsNoStoryFileIsRefusedWithoutReadingIt) {
     };
     for (const auto &row : rows) {
         StoryHarness h;
-        EXPECT_EQ(h.story.LoadFile(row.path), row.refusal.empty()) << row.path;
+        const auto script = LoadScriptFile(row.path, StoryEncoding::Detect, h.host);
+        if (script)
+            h.story.Start(script);
+        EXPECT_EQ(script != nullptr, row.refusal.empty()) << row.path;
         EXPECT_EQ(h.shown(), row.refusal.empty() ? "Ночь\n" : "") << row.path;
         ASSERT_EQ(h.host.boxes.size(), row.refusal.empty() ? 0u : 1u) << row.path;
         if (!row.refusal.empty()) {

@@ -21,23 +21,23 @@ std::vector<std::string> linesOf(StoryHarness &h) {
 TEST(MessageLine, NamesTheLineOfTheCommandNotTheWaitingPoint) {
     StoryHarness h;
     ASSERT_TRUE(h.load({
-        "room r",                                           // 1
-        "+func тест,pn раз | pm два | if a=1 then pn три",  // 2
-        "+func прыг,goto метка | pm после",                 // 3
-        "item ключ",                                        // 4
-        "+title ключ",                                      // 5
-        "+func взять #,set x | exitview 2",                 // 6
-        "done",                                             // 7
-        "setroom r",                                        // 8
-        "++item ключ",                                      // 9
-        "pm в начале",                                      // 10
-        "wait",                                             // 11
-        "метка:",                                           // 12
-        "pm после метки",                                   // 13
-        "wait",                                             // 14
+        "room r",                                          // 1
+        "+func тест,pn раз | pm два | if a=1 then pn три", // 2
+        "+func прыг,goto метка | pm после",                // 3
+        "item ключ",                                       // 4
+        "+title ключ",                                     // 5
+        "+func взять #,set x | exitview 2",                // 6
+        "done",                                            // 7
+        "setroom r",                                       // 8
+        "++item ключ",                                     // 9
+        "pm в начале",                                     // 10
+        "wait",                                            // 11
+        "метка:",                                          // 12
+        "pm после метки",                                  // 13
+        "wait",                                            // 14
     }));
     EXPECT_EQ(linesOf(h), (std::vector<std::string>{"Внимание!: 10"}));
-    EXPECT_EQ(h.story.LastMessageLine(), 10);
+    EXPECT_EQ(h.story.Position().lastMessageLine, 10);
 
     h.turn("тест");
     EXPECT_EQ(linesOf(h), (std::vector<std::string>{"Внимание!: 2", "Зуфт Win: 2"}));
@@ -48,9 +48,9 @@ TEST(MessageLine, NamesTheLineOfTheCommandNotTheWaitingPoint) {
 
     // A jump from a body runs lines of the script; what follows the jump is the body's again.
     h.turn("прыг");
-    EXPECT_EQ(linesOf(h), (std::vector<std::string>{"Внимание!: 12", "Внимание!: 13",
-                                                    "Внимание!: 3"}));
-    EXPECT_EQ(h.story.LastMessageLine(), 3);
+    EXPECT_EQ(linesOf(h),
+              (std::vector<std::string>{"Внимание!: 12", "Внимание!: 13", "Внимание!: 3"}));
+    EXPECT_EQ(h.story.Position().lastMessageLine, 3);
 
     h.turn("взять ключ");
     EXPECT_EQ(linesOf(h), (std::vector<std::string>{"Ошибка!: 6", "Ошибка!: 6"}));

@@ -38,11 +38,12 @@ TEST(Budget, ARunawayTurnIsStoppedWhateverItDoes) {
             "\r\n+func беда,goto rem начало\r\n+func смотреть,pn видно\r\nchangeroom r\r\n"
             "wait\r\nrem начало:\r\ngoto rem круг\r\nrem круг:\r\nwait\r\n" +
             line + " & goto rem круг");
-        story.Turn(u"беда");
+        Player player(story);
+        player.Turn(u"беда");
         EXPECT_LE(meter.printed + meter.shown, kMaxTurnWork);
         EXPECT_TRUE(meter.last.text.starts_with(u"Слишком долгий ход без остановки на wait."));
         meter = Meter();
-        story.Turn(u"смотреть");
+        player.Turn(u"смотреть");
         EXPECT_EQ(meter.printed, std::u16string_view(u">смотреть\r\n\r\nвидно\r\n").size());
         EXPECT_EQ(meter.shown, 0u);
     }

@@ -15,7 +15,7 @@ TEST(Turn, TheConsoleShowsOnlyThisExchange) {
     for (const std::string &blank : {std::string(), std::string(1, ' '), std::string(255, ' ')}) {
         h.turn(blank); // ignored: nothing is erased or echoed
         EXPECT_EQ(h.shown(), ">осм\n\nЗал.\n");
-        EXPECT_EQ(h.story.WordCount(), 1);
+        EXPECT_EQ(h.player.WordCount(), 1);
     }
     h.turn("стереть");
     EXPECT_EQ(h.shown(), "два\n");
@@ -41,18 +41,18 @@ TEST(Turn, EverySingleSpaceSeparatesWords) {
     for (const auto &row : rows) {
         h.turn(row.line);
         std::vector<std::u16string> words;
-        for (int i = 1; i <= h.story.WordCount(); ++i)
-            words.push_back(h.story.Word(i));
+        for (int i = 1; i <= h.player.WordCount(); ++i)
+            words.push_back(h.player.Word(i));
         EXPECT_EQ(words, row.words) << row.line;
-        EXPECT_EQ(h.story.InputLine(), FromUtf8(row.line));
+        EXPECT_EQ(h.player.InputLine(), FromUtf8(row.line));
     }
     std::string many;
     for (int word = 1; word <= 300; ++word)
         many += std::to_string(word) + " ";
     h.turn(many); // the words beyond the table's 255 are left out
-    EXPECT_EQ(h.story.WordCount(), 255);
-    EXPECT_EQ(h.story.Word(255), u"255");
+    EXPECT_EQ(h.player.WordCount(), 255);
+    EXPECT_EQ(h.player.Word(255), u"255");
     h.turn(std::string(256, ' ')); // too long to be blank: 255 empty words
-    EXPECT_EQ(h.story.WordCount(), 255);
-    EXPECT_EQ(h.story.Word(255), u"");
+    EXPECT_EQ(h.player.WordCount(), 255);
+    EXPECT_EQ(h.player.Word(255), u"");
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Story.h"
 #include "engine/Text.h"
+#include "player/Player.h"
 
 #include <string>
 #include <string_view>
@@ -47,7 +48,7 @@ public:
         }
         return story.LoadBytes(file, {}, StoryEncoding::Utf8);
     }
-    void turn(std::string_view line) { story.Turn(FromUtf8(line)); }
+    void turn(std::string_view line) { player.Turn(FromUtf8(line)); }
 
     // The console with each line break shown as "\n".
     std::string shown() const {
@@ -72,6 +73,7 @@ public:
 
     Recorder host;
     Story story{host, host};
+    Player player{story};
 
 private:
     static std::string numbered(std::string line, int n) {
