@@ -22,6 +22,8 @@
 class Story {
 public:
     Story(Console &console, AuthorMessages &messages);
+    // A story that plays on from where this one stands, into the same console.
+    Story(const Story &) = default;
 
     // Reads a story file and runs its script to the first waiting point. False when there was
     // no story to run; the author has been told why.
