@@ -63,20 +63,18 @@ LineEditor::~LineEditor() {
     history_end(m_history);
 }
 
-// The history is the game's: an undo, a restore or a restart changes it.
-void LineEditor::remember(const std::vector<std::u16string> &typed) {
-    if (typed == m_remembered)
-        return;
+// The history is the game's: a turn adds its line, a turn after undos or a restore changes it.
+void LineEditor::Follow(const Journal &journal) {
+    const TypedLinesFollower::Change change = m_typed.Follow(journal);
     HistEvent event;
-    history(m_history, &event, H_CLEAR);
-    for (const std::u16string &line : typed)
+    if (change.replaced)
+        history(m_history, &event, H_CLEAR);
+    for (const std::u16string &line : change.added)
         history(m_history, &event, H_ENTER, ToUtf8(line).c_str());
-    m_remembered = typed;
 }
 
-LineEditor::Result LineEditor::ReadLine(const std::vector<std::u16string> &typed,
-                                        std::string &line) {
-    remember(typed);
+LineEditor::Result LineEditor::ReadLine(const Journal &journal, std::string &line) {
+    Follow(journal);
     int count = 0;
     const char *got;
     {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "game/Journal.h"
+
 #include <string>
-#include <vector>
 
 typedef struct editline EditLine;
 typedef struct history History;
@@ -22,14 +23,13 @@ public:
         End,        // Ctrl+D on an empty line, or the terminal is gone
         Interrupted // Ctrl+C
     };
-    // Shows the prompt and reads one line. `typed`: the lines typed in this game, oldest first,
-    // for Up and Down.
-    Result ReadLine(const std::vector<std::u16string> &typed, std::string &line);
+    // Shows the prompt and reads one line. The journal's typed lines are there for Up and Down.
+    Result ReadLine(const Journal &journal, std::string &line);
+    // What ReadLine does first: Up and Down get the lines typed since the last line was read.
+    void Follow(const Journal &journal);
 
 private:
-    void remember(const std::vector<std::u16string> &typed);
-
     EditLine *m_editor;
     History *m_history;
-    std::vector<std::u16string> m_remembered; // what the history holds now
+    TypedLinesFollower m_typed; // what the history holds now
 };

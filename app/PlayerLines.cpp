@@ -22,7 +22,7 @@ PlayerLines::Result PlayerLines::Next(const Game &game, std::string &line) {
 #ifdef ZUFT_LINE_EDITING
     if (m_editor) {
         m_terminal.StartLine();
-        const Result result = m_editor->ReadLine(game.journal().TypedLines(), line);
+        const Result result = m_editor->ReadLine(game.journal(), line);
         m_cut = LineReader::CutLongLine(line);
         return result;
     }

@@ -82,13 +82,6 @@ std::string localPath(const QString &path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QStringList typedLines(const Game &game) {
-    QStringList lines;
-    for (const std::u16string &line : game.journal().TypedLines())
-        lines.append(ToQString(line));
-    return lines;
-}
-
 } // namespace
 
 MainForm::MainForm(MessagePresenter &presenter, StoryEncoding encoding, QWidget *parent)
@@ -291,7 +284,7 @@ bool MainForm::LoadFile(const QString &filename) {
         resumption = m_autosave->Resume(*m_game, progress.Callback());
     }
     m_console->Flush();
-    m_input->setHistory(typedLines(*m_game));
+    followTypedLines();
     updateActions();
     showNote(ToQString(resumption.note));
     reportAutosaveTrouble();
@@ -318,17 +311,12 @@ void MainForm::chooseHowToShareGame() {
 // before this one is played.
 void MainForm::playTurn(const QString &line) {
     m_router->startTurn();
-    // A turn played after an undo drops the lines that could have been played again.
-    const bool dropsRedo = m_game->CanRedo();
     const TurnOutcome outcome = m_game->Turn(FromQString(line));
     m_console->Flush();
     if (!outcome.played)
         return;
     showNote(QString());
-    if (dropsRedo)
-        m_input->setHistory(typedLines(*m_game));
-    else
-        m_input->addToHistory(line);
+    followTypedLines();
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
 }
@@ -374,9 +362,19 @@ void MainForm::showDock(QDockWidget &dock, bool shown) {
 // Another game, or another turn of it, stands in the window: a restore, an undo, a restart.
 void MainForm::gameChanged() {
     m_console->Flush();
-    m_input->setHistory(typedLines(*m_game));
+    followTypedLines();
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
     afterTurn();
+}
+
+// The input line's Up and Down walk through the lines typed in this game: a turn adds its line,
+// a turn after undos, a restore or another story changes them.
+void MainForm::followTypedLines() {
+    const TypedLinesFollower::Change change = m_typedLines.Follow(m_game->journal());
+    if (change.replaced)
+        m_input->setHistory({});
+    for (const std::u16string &line : change.added)
+        m_input->addToHistory(ToQString(line));
 }
 
 void MainForm::reload() {

@@ -2,6 +2,7 @@
 
 #include "WindowSettings.h"
 #include "engine/Script.h"
+#include "game/Journal.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -77,6 +78,7 @@ private:
     void playTurn(const QString &line);
     void afterTurn();
     void gameChanged();
+    void followTypedLines();
     void reload();
     void showHistory();
     void showDebugView(bool shown);
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<WidgetConsole> m_console;
     MessageRouter *m_router = nullptr; // the game's messages to the author
     std::unique_ptr<Game> m_game;
+    TypedLinesFollower m_typedLines;
     std::unique_ptr<Autosave> m_autosave;
     SavedGames *m_savedGames = nullptr;
 };
