@@ -347,7 +347,8 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, std::size_t
             break;
         replayed->history.Add(exchange());
         const std::size_t reached = replayed->from + done + 1;
-        if (ReplayPoints::Due(reached))
+        // Only the copies that the game keeps once it stands where the replay ends are made.
+        if (ReplayPoints::Due(reached) && ReplayPoints::KeptAt(reached, position))
             replayed->points.Keep(reached, turns, *replayed->story, m_relay.Kept());
         if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
             replayed->firstDifference = turns;

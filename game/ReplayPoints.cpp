@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <bit>
 
-namespace {
-
-// Copies at `distance` entries back are kept every kEvery << Thinning(distance) entries.
-int thinning(std::size_t distance) {
-    return std::bit_width(distance / (ReplayPoints::kEvery * ReplayPoints::kNear));
+// Copies at `distance` entries back are kept every kEvery << bit_width(distance / (kEvery *
+// kNear)) entries: kNear copies at each spacing, the spacing doubling further back.
+bool ReplayPoints::KeptAt(std::size_t position, std::size_t now) {
+    if (position > now)
+        return false;
+    const int thinning = std::bit_width((now - position) / (kEvery * kNear));
+    return position % (kEvery << thinning) == 0;
 }
-
-} // namespace
 
 ReplayPoints::ReplayPoints() = default;
 ReplayPoints::ReplayPoints(ReplayPoints &&) noexcept = default;
@@ -38,10 +38,8 @@ const ReplayPoints::Point *ReplayPoints::Nearest(std::size_t position) const {
 }
 
 void ReplayPoints::StandAt(std::size_t position) {
-    std::erase_if(m_points, [position](const Point &point) {
-        return point.position > position ||
-               point.position % (kEvery << thinning(position - point.position)) != 0;
-    });
+    std::erase_if(m_points,
+                  [position](const Point &point) { return !KeptAt(point.position, position); });
 }
 
 void ReplayPoints::Clear() {

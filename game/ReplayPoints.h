@@ -33,6 +33,8 @@ public:
 
     // Whether a copy is due at this position.
     static bool Due(std::size_t position) { return position > 0 && position % kEvery == 0; }
+    // Whether a copy made at `position` is still kept when the game stands at `now`.
+    static bool KeptAt(std::size_t position, std::size_t now);
     // Keeps a copy of `story` and of the screen made at `position`, the game's latest entry.
     void Keep(std::size_t position, int turns, const Story &story, const Relay::Shown &shown);
     // The latest copy at or before `position`, or none.
