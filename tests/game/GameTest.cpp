@@ -97,6 +97,19 @@ TEST(Game, UndoAcrossKeptCopiesLeavesTheGameAsPlayingItFromTheOpening) {
     play(400); // drops the turns that could have been redone, and their copies
     ASSERT_TRUE(p.game.Undo().done);
     expectAsRestored();
+    // A turn the player stopped ends elsewhere when played again: no copy is made after it.
+    constexpr std::string_view dots = "room зал\r\n+text Зал.\r\n+func ждать,goto rem l\r\ndone\r\n"
+                                      "setroom зал\r\nwait\r\nrem l:\r\np .\r\ngoto rem l";
+    Played slow(dots);
+    slow.game.SetInterruption([] { return false; });
+    slow.game.Turn(u"ждать");
+    slow.game.SetInterruption({});
+    for (int i = 0; i < 300; ++i)
+        slow.game.Turn(u"осм");
+    ASSERT_TRUE(slow.game.Undo().done);
+    Played restored(dots);
+    ASSERT_TRUE(restored.game.Restore(slow.game.SaveText()).done);
+    EXPECT_EQ(restored.game.journal().Entries(), slow.game.journal().Entries());
 }
 
 TEST(Game, ARestoredSaveIsTheGameExactlyAndAnotherStorysSaveIsRefused) {
