@@ -38,6 +38,8 @@ struct TurnBudget {
 class Story final : public StoryPort, private CommandFaults {
 public:
     Story(Console &console, AuthorMessages &messages);
+    // A story that plays on from where this one stands, into the same console.
+    Story(const Story &) = default;
 
     // Reads a story from the bytes of its file and runs its script to the first waiting point.
     // False when there was no story to run; the author has been told why.

@@ -17,3 +17,19 @@ void ExchangeHistory::Add(std::u16string exchange) {
         std::u16string().swap(m_exchanges[m_forgotten++]);
     }
 }
+
+// The later part forgot its oldest exchanges only once all of this one's were forgotten.
+void ExchangeHistory::Append(ExchangeHistory later) {
+    if (later.m_forgotten > 0) {
+        for (std::u16string &exchange : m_exchanges)
+            std::u16string().swap(exchange);
+        m_characters = 0;
+        m_forgotten = m_exchanges.size() + later.m_forgotten;
+    }
+    for (std::size_t i = 0; i < later.m_exchanges.size(); ++i) {
+        if (i < later.m_forgotten)
+            m_exchanges.emplace_back();
+        else
+            Add(std::move(later.m_exchanges[i]));
+    }
+}

@@ -18,6 +18,8 @@ public:
     // Drops the exchanges from `count` on: the turns that could have been redone.
     void KeepFirst(std::size_t count);
     void Add(std::u16string exchange);
+    // The exchanges of a later part of the game, as if each had been added in turn.
+    void Append(ExchangeHistory later);
 
     const std::vector<std::u16string> &Exchanges() const { return m_exchanges; }
     // How many exchanges at the start were forgotten.

@@ -8,9 +8,11 @@
 #include <chrono>
 
 struct Game::Replayed {
+    std::size_t from = 0; // the entries before it were not played again
     std::unique_ptr<Story> story;
     std::vector<std::uint32_t> answers; // of the entries played, in order
-    ExchangeHistory history;
+    ExchangeHistory history;            // of the entries played, and of the opening with them
+    ReplayPoints points;                // made on the way
     int firstDifference = 0;
     bool cancelled = false;
 };
@@ -114,6 +116,8 @@ void Game::Begin() {
     m_journal = Journal();
     m_typed.Replace({});
     m_history.Clear();
+    m_points.Clear();
+    m_stopped.clear();
     startStory();
     if (m_record)
         m_record->Replaced(*this);
@@ -134,8 +138,29 @@ void Game::startStory() {
 // The console as this exchange left it joins the history, in place of any that could have been
 // redone.
 void Game::remember() {
-    m_history.KeepFirst(m_journal.Position());
+    const std::size_t position = m_journal.Position();
+    m_history.KeepFirst(position);
     m_history.Add(exchange());
+    if (!ReplayPoints::Due(position) || position > exactUpTo())
+        return;
+    const ReplayPoints::Point *last = m_points.Nearest(position);
+    int turns = last ? last->turns : 0;
+    for (std::size_t i = last ? last->position : 0; i < position; ++i)
+        turns += m_journal.Entries()[i].kind == JournalEntry::Kind::Turn;
+    m_points.Keep(position, turns, *m_story, m_relay.Kept());
+}
+
+// A turn was played, as the last entry in effect.
+void Game::played(bool stopped) {
+    const std::size_t entry = m_journal.Position() - 1;
+    if (stopped)
+        m_stopped.insert(entry);
+    remember();
+}
+
+// How many entries from the opening on a replay would play exactly as they were played.
+std::size_t Game::exactUpTo() const {
+    return m_stopped.empty() ? m_journal.Entries().size() : *m_stopped.begin();
 }
 
 std::u16string Game::exchange() const {
@@ -169,7 +194,7 @@ TurnOutcome Game::Turn(std::u16string_view line) {
     keep({JournalEntry::Kind::Turn, std::u16string(line), m_relay.AnswerDigest()});
     if (m_record)
         m_record->Added(FormatTurn(m_journal.Entries().back()));
-    remember();
+    played(outcome.stopped);
     return outcome;
 }
 
@@ -183,12 +208,13 @@ void Game::Restart() {
 ReplayResult Game::Undo(const ReplayProgress &progress) {
     if (!m_journal.CanUndo())
         return refused(u"Отменять нечего: игра стоит в самом начале.");
-    Journal journal = m_journal;
-    journal.Undo();
-    const std::unique_ptr<Replayed> replayed = replay(journal, false, progress);
+    const std::size_t position = m_journal.Position() - 1;
+    const ReplayPoints::Point *from = m_points.Nearest(std::min(position, exactUpTo()));
+    const std::unique_ptr<Replayed> replayed = replay(m_journal, position, from, false, progress);
     if (replayed->cancelled)
         return cancelled();
-    adopt(*replayed, journal);
+    m_journal.Undo();
+    adopt(*replayed);
     record(FormatUndo());
     return done();
 }
@@ -205,7 +231,7 @@ ReplayResult Game::Redo() {
     } else {
         Player(*m_story).Turn(entry.line);
         m_journal.Redo();
-        remember();
+        played(m_story->TurnStopped());
     }
     m_relay.Reveal(entry.kind == JournalEntry::Kind::Turn);
     record(FormatRedo());
@@ -230,11 +256,15 @@ ReplayResult Game::Restore(std::string_view saveText, const ReplayProgress &prog
         result.error = u"Это сохранение другой истории: «" + header.storyName + u"».";
         return result;
     }
-    const std::unique_ptr<Replayed> replayed = replay(journal, false, progress);
+    const std::unique_ptr<Replayed> replayed =
+        replay(journal, journal.Position(), nullptr, false, progress);
     if (replayed->cancelled)
         return cancelled();
     m_typed.Replace(journal.TypedLines());
-    adopt(*replayed, journal);
+    m_journal = std::move(journal);
+    m_points.Clear();
+    m_stopped.clear();
+    adopt(*replayed);
     if (m_record)
         m_record->Replaced(*this);
     result.done = true;
@@ -251,7 +281,8 @@ ReplayResult Game::Reload(const ReplayProgress &progress) {
     if (!script)
         return refused(error.Sentence());
     std::swap(script, m_script);
-    const std::unique_ptr<Replayed> replayed = replay(m_journal, true, progress);
+    const std::unique_ptr<Replayed> replayed =
+        replay(m_journal, m_journal.Position(), nullptr, true, progress);
     if (replayed->cancelled) {
         std::swap(script, m_script);
         return cancelled();
@@ -259,35 +290,47 @@ ReplayResult Game::Reload(const ReplayProgress &progress) {
     ReplayResult result = done();
     result.storyChanged = script->digest != m_script->digest;
     result.firstDifference = replayed->firstDifference;
-    Journal journal = m_journal;
-    journal.SetPosition(replayed->answers.size());
-    adopt(*replayed, journal);
+    m_journal.SetPosition(replayed->answers.size());
+    m_points.Clear();
+    adopt(*replayed);
     if (m_record)
         m_record->Replaced(*this);
     return result;
 }
 
-// Plays the journal's entries in effect into a new story, showing nothing, and takes the digest
-// of every answer. `firstDifference` counts the turns, not the restarts between them.
-std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAtDifference,
+// Plays the journal's entries up to `position` into a new story, showing nothing, and takes the
+// digest of every answer: from the opening, or from a copy of the story made on the way before.
+// `firstDifference` counts the turns, not the restarts between them.
+std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, std::size_t position,
+                                             const ReplayPoints::Point *from, bool stopAtDifference,
                                              const ReplayProgress &progress) {
     auto replayed = std::make_unique<Replayed>();
-    const std::size_t total = journal.Position();
+    replayed->from = from ? from->position : 0;
+    const std::size_t total = position - replayed->from;
     std::size_t done = 0;
     ProgressTicker ticker(progress, total);
     // A slow turn hears the player too: cancelling stops it as its work budget would.
+    const auto interruption = [&] { return ticker.GoOn(done); };
     const auto newStory = [&] {
         m_relay.Forget();
         replayed->story = std::make_unique<Story>(m_relay, m_relay);
-        replayed->story->SetInterruption([&] { return ticker.GoOn(done); });
+        replayed->story->SetInterruption(interruption);
         replayed->story->Start(m_script);
     };
+    const Relay::Shown shown = m_relay.Kept();
     m_relay.SetMuted(true);
-    newStory();
-    replayed->history.Add(exchange());
     int turns = 0;
+    if (from) {
+        m_relay.Resume(from->shown);
+        replayed->story = std::make_unique<Story>(*from->story);
+        replayed->story->SetInterruption(interruption);
+        turns = from->turns;
+    } else {
+        newStory();
+        replayed->history.Add(exchange());
+    }
     for (; done < total && ticker.GoOn(done); ++done) {
-        const JournalEntry &entry = journal.Entries()[done];
+        const JournalEntry &entry = journal.Entries()[replayed->from + done];
         if (entry.kind == JournalEntry::Kind::Restart) {
             m_relay.ClearText();
             newStory();
@@ -301,6 +344,10 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
         if (ticker.Cancelled())
             break;
         replayed->history.Add(exchange());
+        const std::size_t reached = replayed->from + done + 1;
+        // Only the copies that the game keeps once it stands where the replay ends are made.
+        if (ReplayPoints::Due(reached) && ReplayPoints::KeptAt(reached, position))
+            replayed->points.Keep(reached, turns, *replayed->story, m_relay.Kept());
         if (replayed->answers.back() != entry.answer && !replayed->firstDifference) {
             replayed->firstDifference = turns;
             if (stopAtDifference)
@@ -309,26 +356,35 @@ std::unique_ptr<Game::Replayed> Game::replay(const Journal &journal, bool stopAt
     }
     replayed->story->SetInterruption({});
     replayed->cancelled = ticker.Cancelled();
-    if (replayed->cancelled)
+    if (replayed->cancelled) {
+        m_relay.Resume(shown);
         m_relay.SetMuted(false);
+    }
     return replayed;
 }
 
-// The replayed story becomes the game's, with the journal it was played from (its answers the
-// ones kept from now on), and the console shows what its last entry left.
-void Game::adopt(Replayed &replayed, Journal &journal) {
+// The replayed story becomes the game's, with the journal it was played from in place (its
+// answers the ones kept from now on), and the console shows what its last entry left.
+void Game::adopt(Replayed &replayed) {
+    const std::size_t end = replayed.from + replayed.answers.size();
     for (std::size_t i = 0; i < replayed.answers.size(); ++i)
-        journal.Edit()[i].answer = replayed.answers[i];
-    m_journal = std::move(journal);
+        m_journal.Edit()[replayed.from + i].answer = replayed.answers[i];
+    m_stopped.erase(m_stopped.lower_bound(replayed.from), m_stopped.lower_bound(end));
     m_story = std::move(replayed.story);
-    m_history = std::move(replayed.history);
+    // A copy is never made at the opening: a replay from one keeps the exchange it stood at.
+    m_history.KeepFirst(replayed.from == 0 ? 0 : replayed.from + 1);
+    m_history.Append(std::move(replayed.history));
     const std::size_t position = m_journal.Position();
+    m_points.StandAt(position);
+    m_points.Join(std::move(replayed.points));
+    m_points.StandAt(position);
     m_relay.Reveal(position > 0 &&
                    m_journal.Entries()[position - 1].kind == JournalEntry::Kind::Turn);
 }
 
 // A new entry in the journal drops the entries that could have been redone, and their lines.
 void Game::keep(JournalEntry entry) {
+    m_stopped.erase(m_stopped.lower_bound(m_journal.Position()), m_stopped.end());
     std::size_t undone = 0;
     for (std::size_t i = m_journal.Position(); i < m_journal.Entries().size(); ++i)
         undone += m_journal.Entries()[i].kind == JournalEntry::Kind::Turn;

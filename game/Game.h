@@ -3,6 +3,7 @@
 #include "ExchangeHistory.h"
 #include "Journal.h"
 #include "Relay.h"
+#include "ReplayPoints.h"
 #include "SaveFile.h"
 #include "TypedLines.h"
 #include "engine/Script.h"
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -123,11 +125,14 @@ public:
 
 private:
     struct Replayed;
-    std::unique_ptr<Replayed> replay(const Journal &journal, bool stopAtDifference,
+    std::unique_ptr<Replayed> replay(const Journal &journal, std::size_t position,
+                                     const ReplayPoints::Point *from, bool stopAtDifference,
                                      const ReplayProgress &progress);
-    void adopt(Replayed &replayed, Journal &journal);
+    void adopt(Replayed &replayed);
     void startStory();
     void remember();
+    void played(bool stopped);
+    std::size_t exactUpTo() const;
     std::u16string exchange() const;
     void record(std::string_view event);
     void keep(JournalEntry entry);
@@ -142,6 +147,11 @@ private:
     Journal m_journal;
     TypedLines m_typed;
     ExchangeHistory m_history;
+    ReplayPoints m_points;
+    // The entries whose turn was stopped as it was played: by its work budget, or by a player
+    // who would not wait. Playing it again may end elsewhere, so the game after it is copied
+    // for a replay only once it has been played again.
+    std::set<std::size_t> m_stopped;
     bool m_keepHistory = false;
     GameRecord *m_record = nullptr;
     std::function<bool()> m_keepGoing;

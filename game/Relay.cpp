@@ -8,9 +8,9 @@
 void Relay::Reveal(bool atEnd) {
     m_muted = false;
     m_console.ClearText();
-    m_console.AddText(m_screen);
-    if (!m_input.empty())
-        m_console.RefillInput(m_input);
+    m_console.AddText(m_shown.screen);
+    if (!m_shown.input.empty())
+        m_console.RefillInput(m_shown.input);
     if (atEnd)
         m_console.ShowEnd();
 }
@@ -33,17 +33,17 @@ void Relay::digest(std::u16string_view text) {
 }
 
 void Relay::keep(std::u16string_view text) {
-    m_screen += text;
-    if (m_screen.size() > 2 * kMostShown) {
-        m_screen.erase(0, m_screen.size() - kMostShown);
-        m_cut = true;
-        m_answerStart = 0; // the echo went with the start
+    m_shown.screen += text;
+    if (m_shown.screen.size() > 2 * kMostShown) {
+        m_shown.screen.erase(0, m_shown.screen.size() - kMostShown);
+        m_shown.cut = true;
+        m_shown.answerStart = 0; // the echo went with the start
     }
 }
 
 void Relay::AddText(std::u16string_view text) {
     digest(text);
-    m_afterEcho = false;
+    m_shown.afterEcho = false;
     keep(text);
     if (!m_muted)
         m_console.AddText(text);
@@ -52,46 +52,40 @@ void Relay::AddText(std::u16string_view text) {
 void Relay::Enter() {
     digest(u"\r\n");
     keep(u"\r\n");
-    if (std::exchange(m_afterEcho, false))
-        m_answerStart = m_screen.size();
+    if (std::exchange(m_shown.afterEcho, false))
+        m_shown.answerStart = m_shown.screen.size();
     if (!m_muted)
         m_console.Enter();
 }
 
 std::u16string Relay::Exchange() const {
-    return m_echoCleared ? m_echo + u"\r\n\r\n" + m_screen : m_screen;
+    return m_shown.echoCleared ? m_shown.echo + u"\r\n\r\n" + m_shown.screen : m_shown.screen;
 }
 
 void Relay::ClearText() {
     digest(u"\f");
-    m_echoCleared = !m_echo.empty();
+    m_shown.echoCleared = !m_shown.echo.empty();
     m_cleared = true;
-    m_screen.clear();
-    m_cut = false;
-    m_answerStart = 0;
-    m_afterEcho = false;
+    m_shown.screen.clear();
+    m_shown.cut = false;
+    m_shown.answerStart = 0;
+    m_shown.afterEcho = false;
     if (!m_muted)
         m_console.ClearText();
 }
 
 void Relay::EraseForTurn() {
-    m_screen.clear();
-    m_cut = false;
-    m_answerStart = 0;
-    m_afterEcho = false;
-    m_input.clear();
-    m_echo.clear();
-    m_echoCleared = false;
+    Forget();
     if (!m_muted)
         m_console.EraseForTurn();
 }
 
 void Relay::EchoTyped(std::u16string_view echo) {
-    m_echo = echo;
+    m_shown.echo = echo;
     keep(echo);
     keep(u"\r\n");
-    m_answerStart = m_screen.size();
-    m_afterEcho = true;
+    m_shown.answerStart = m_shown.screen.size();
+    m_shown.afterEcho = true;
     if (!m_muted)
         m_console.EchoTyped(echo);
 }
@@ -102,7 +96,7 @@ void Relay::ShowEnd() {
 }
 
 void Relay::RefillInput(std::u16string_view text) {
-    m_input = text;
+    m_shown.input = text;
     if (!m_muted)
         m_console.RefillInput(text);
 }

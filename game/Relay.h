@@ -15,17 +15,27 @@ class Relay : public Console, public AuthorMessages {
 public:
     Relay(Console &console, AuthorMessages &messages) : m_console(console), m_messages(messages) {}
 
+    // What the console and the input line hold, and where the last answer stands in them: all
+    // that playing a game on from some turn needs of the screen as that turn left it.
+    struct Shown {
+        std::u16string screen;
+        bool cut = false;
+        std::size_t answerStart = 0; // where the answer starts in `screen`
+        bool afterEcho = false;      // nothing was added since the echo
+        std::u16string input;
+        std::u16string echo;      // of this turn's typed line
+        bool echoCleared = false; // the story cleared the screen after the echo
+    };
+
     void SetMuted(bool muted) { m_muted = muted; }
     // A new story starts: the console it will print to holds nothing of the last one.
     void Forget() {
-        m_screen.clear();
-        m_cut = false;
-        m_answerStart = 0;
-        m_input.clear();
-        m_echo.clear();
-        m_echoCleared = false;
+        m_shown = Shown();
         m_messages.StartTurn();
     }
+    const Shown &Kept() const { return m_shown; }
+    // The screen as a turn played earlier left it, to play on from there.
+    void Resume(const Shown &shown) { m_shown = shown; }
     // Shows what the console and the input line hold, as the last turn played muted left them,
     // and passes everything on from then on. `atEnd`: the console shows its end, as after a
     // turn, rather than its start, as after the opening.
@@ -42,14 +52,14 @@ public:
     int Messages() const { return m_messageCount; }
     // What the console shows now. Of a turn that printed more than anyone reads, only the end
     // is kept (at least kMostShown characters), and Cut() tells that its start was dropped.
-    const std::u16string &Screen() const { return m_screen; }
+    const std::u16string &Screen() const { return m_shown.screen; }
     // What the game's history keeps of this exchange: the screen, with the typed line first even
     // when the story cleared the screen after echoing it.
     std::u16string Exchange() const;
-    bool Cut() const { return m_cut; }
+    bool Cut() const { return m_shown.cut; }
     // What the console shows after the echo of the typed line and the blank line under it.
     std::u16string_view Answer() const {
-        return std::u16string_view(m_screen).substr(m_answerStart);
+        return std::u16string_view(m_shown.screen).substr(m_shown.answerStart);
     }
 
     void AddText(std::u16string_view text) override;
@@ -71,11 +81,5 @@ private:
     std::uint64_t m_answer = 0;
     bool m_cleared = false;
     int m_messageCount = 0;
-    std::u16string m_screen;
-    bool m_cut = false;
-    std::size_t m_answerStart = 0; // where the answer starts in m_screen
-    bool m_afterEcho = false;      // nothing was added since the echo
-    std::u16string m_input;
-    std::u16string m_echo;      // of this turn's typed line
-    bool m_echoCleared = false; // the story cleared the screen after the echo
+    Shown m_shown;
 };

@@ -1,9 +1,9 @@
 #include "HistoryView.h"
 
 #include "BoxLines.h"
+#include "io/Files.h"
 #include "qt/MessagePresenter.h"
 #include "qt/QtText.h"
-#include "io/Files.h"
 
 #include <QAction>
 #include <QFile>
@@ -19,33 +19,14 @@
 
 namespace {
 
-// The whole history as the text of one box, so that it goes in with a single insertion.
-// `latest`: where the last exchange begins in it.
-QString historyText(const std::vector<std::u16string> &history, std::size_t forgotten,
-                    qsizetype &latest) {
-    std::size_t size = 0;
-    for (const auto &exchange : history)
-        size += exchange.size() + 4;
-    QString text;
-    text.reserve(qsizetype(size) + 200);
-    BoxLines lines;
-    if (forgotten > 0)
-        lines.add(QStringLiteral("[…] Начало игры не показано: оно забыто, чтобы игра уместилась "
-                                 "в памяти. Забыто ходов: %L1.\r\n\r\n")
-                      .arg(forgotten),
-                  text);
-    for (std::size_t i = forgotten; i < history.size(); ++i) {
-        const QStringView exchange(history[i].data(), qsizetype(history[i].size()));
-        latest = text.size();
-        lines.add(exchange, text);
-        if (i + 1 == history.size())
-            break;
-        // An empty line between exchanges, however the last one ended.
-        if (!exchange.isEmpty() && !exchange.endsWith(u'\n') && !exchange.endsWith(u'\r'))
-            lines.add(u"\r\n", text);
-        lines.add(u"\r\n", text);
-    }
-    return text;
+QString forgottenNote(std::size_t forgotten) {
+    return QStringLiteral("[…] Начало игры не показано: оно забыто, чтобы игра уместилась в "
+                          "памяти. Забыто ходов: %L1.\r\n\r\n")
+        .arg(forgotten);
+}
+
+bool endsLine(QStringView exchange) {
+    return exchange.endsWith(u'\n') || exchange.endsWith(u'\r');
 }
 
 } // namespace
@@ -128,15 +109,77 @@ void HistoryView::addShortcut(const QKeySequence &keys, const std::function<void
 }
 
 void HistoryView::setHistory(const std::vector<std::u16string> &history, std::size_t forgotten) {
-    qsizetype latest = 0;
-    m_text->setPlainText(historyText(history, std::min(forgotten, history.size()), latest));
+    m_text->clear();
+    m_lines.restart();
+    m_shown = 0;
+    m_forgotten = 0;
+    m_noteLength = 0;
+    m_lengths.clear();
+    m_latest = 0;
+    addNewExchanges(history, forgotten);
+}
+
+// What is new goes in with one insertion, however many exchanges it has: the whole game when the
+// view is shown.
+void HistoryView::addNewExchanges(const std::vector<std::u16string> &history,
+                                  std::size_t forgotten) {
+    forgotten = std::min(forgotten, history.size());
+    if (history.size() < m_shown || forgotten < m_forgotten)
+        return setHistory(history, forgotten);
+    if (forgotten != m_forgotten)
+        forget(forgotten);
+    QString text;
+    for (std::size_t i = std::max(m_shown, forgotten); i < history.size(); ++i) {
+        const QStringView exchange(history[i].data(), qsizetype(history[i].size()));
+        // An empty line between exchanges, however the last one ended.
+        if (!m_lengths.empty()) {
+            const qsizetype before = text.size();
+            if (!m_lastEndsLine)
+                m_lines.add(u"\r\n", text);
+            m_lines.add(u"\r\n", text);
+            m_lengths.back() += text.size() - before;
+        }
+        m_latest = m_text->document()->characterCount() - 1 + text.size();
+        const qsizetype before = text.size();
+        m_lines.add(exchange, text);
+        m_lengths.push_back(text.size() - before);
+        m_lastEndsLine = exchange.isEmpty() || endsLine(exchange);
+    }
+    m_shown = history.size();
+    if (!text.isEmpty()) {
+        QTextCursor end(m_text->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text);
+    }
     m_findStatus->clear();
-    // The latest turn shows from its first line: from the end, back to where it begins.
+    showLatest();
+}
+
+// The exchanges the game forgot since they were shown go, and the note at the start counts them.
+void HistoryView::forget(std::size_t forgotten) {
+    qsizetype gone = 0;
+    for (; m_forgotten < forgotten && !m_lengths.empty(); ++m_forgotten) {
+        gone += m_lengths.front();
+        m_lengths.pop_front();
+    }
+    m_forgotten = forgotten;
+    QString note;
+    BoxLines().add(forgottenNote(forgotten), note);
+    QTextCursor cursor(m_text->document());
+    cursor.setPosition(int(m_noteLength + gone), QTextCursor::KeepAnchor);
+    cursor.insertText(note);
+    m_latest += note.size() - m_noteLength - gone;
+    m_noteLength = note.size();
+}
+
+// The latest turn shows from its first line: from the end, back to where it begins.
+void HistoryView::showLatest() {
     QTextCursor cursor(m_text->document());
     cursor.movePosition(QTextCursor::End);
     m_text->setTextCursor(cursor);
     m_text->ensureCursorVisible();
-    cursor.setPosition(int(std::min<qsizetype>(latest, m_text->document()->characterCount() - 1)));
+    cursor.setPosition(
+        int(std::min<qsizetype>(m_latest, m_text->document()->characterCount() - 1)));
     m_text->setTextCursor(cursor);
     m_text->ensureCursorVisible();
 }

@@ -285,6 +285,7 @@ bool MainForm::LoadFile(const QString &filename) {
     }
     m_console->Flush();
     catchUpTypedLines();
+    showWholeHistory();
     updateActions();
     showNote(ToQString(resumption.note));
     reportAutosaveTrouble();
@@ -330,7 +331,7 @@ void MainForm::afterTurn() {
 // The history and the debug view follow the game while they are open.
 void MainForm::refreshAuthorViews() {
     if (m_history->isVisible())
-        m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
+        m_history->addNewExchanges(m_game->History(), m_game->ForgottenExchanges());
     if (m_debugDock->isVisible())
         m_debugView->refresh(m_game->Snapshot());
 }
@@ -380,7 +381,15 @@ void MainForm::gameChanged() {
     m_console->Flush();
     catchUpTypedLines();
     m_announcer->announce(TurnAnnouncer::PlainText(m_game->TurnAnswer()));
+    showWholeHistory();
     afterTurn();
+}
+
+// The history view, when open, shows another game or another point of it from its start; a
+// turn only adds to it.
+void MainForm::showWholeHistory() {
+    if (m_history->isVisible())
+        m_history->setHistory(m_game->History(), m_game->ForgottenExchanges());
 }
 
 void MainForm::reload() {

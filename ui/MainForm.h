@@ -79,6 +79,7 @@ private:
     void afterTurn();
     void gameChanged();
     void catchUpTypedLines();
+    void showWholeHistory();
     void reload();
     void showHistory();
     void showDebugView(bool shown);

@@ -89,6 +89,55 @@ TEST(Game, AHostHearsAtMostAThousandMessagesATurnEachCutAndAlwaysWhyTheTurnStopp
     EXPECT_TRUE(p.host.boxes[1001].text.starts_with(u"Сообщений автору за этот ход больше"));
 }
 
+// However an undo gets there, from a copy of the story kept on the way or through the whole
+// game from its opening as a restore plays it, the game stands the same.
+TEST(Game, UndoAcrossKeptCopiesLeavesTheGameAsPlayingItFromTheOpening) {
+    Played p;
+    const auto play = [&](int turns) {
+        const char16_t *lines[] = {u"с", u"ю", u"крикнуть", u"стереть", u"ю"};
+        for (int i = 0; i < turns; ++i)
+            p.game.Turn(lines[(i * 7 + i / 5) % 5]);
+    };
+    const auto expectAsRestored = [&] {
+        Played restored;
+        ASSERT_TRUE(restored.game.Restore(p.game.SaveText()).done);
+        EXPECT_EQ(restored.game.journal().Entries(), p.game.journal().Entries());
+        EXPECT_EQ(restored.game.journal().Position(), p.game.journal().Position());
+        EXPECT_EQ(restored.console(), p.console());
+        EXPECT_EQ(restored.game.ScreenText(), p.game.ScreenText());
+        EXPECT_EQ(restored.game.History(), p.game.History());
+        EXPECT_EQ(restored.room(), p.room());
+        const World &world = restored.game.story().world();
+        EXPECT_EQ(world.VariableCount, p.game.story().world().VariableCount);
+        EXPECT_EQ(world.Variables[1].Value, p.game.story().world().Variables[1].Value);
+    };
+    play(500);
+    p.game.Restart();
+    play(300);                              // copies at 256, 512 (after the restart) and 768
+    for (int back : {1, 32, 256, 300, 2}) { // to 800, 768, 512, 212 and 210
+        for (int i = 0; i < back; ++i)
+            ASSERT_TRUE(p.game.Undo().done);
+        expectAsRestored();
+    }
+    ASSERT_TRUE(p.game.Redo().done);
+    play(400); // drops the turns that could have been redone, and their copies
+    ASSERT_TRUE(p.game.Undo().done);
+    expectAsRestored();
+    // A turn the player stopped ends elsewhere when played again: no copy is made after it.
+    constexpr std::string_view dots = "room зал\r\n+text Зал.\r\n+func ждать,goto rem l\r\ndone\r\n"
+                                      "setroom зал\r\nwait\r\nrem l:\r\np .\r\ngoto rem l";
+    Played slow(dots);
+    slow.game.SetInterruption([] { return false; });
+    slow.game.Turn(u"ждать");
+    slow.game.SetInterruption({});
+    for (int i = 0; i < 300; ++i)
+        slow.game.Turn(u"осм");
+    ASSERT_TRUE(slow.game.Undo().done);
+    Played restored(dots);
+    ASSERT_TRUE(restored.game.Restore(slow.game.SaveText()).done);
+    EXPECT_EQ(restored.game.journal().Entries(), slow.game.journal().Entries());
+}
+
 TEST(Game, ARestoredSaveIsTheGameExactlyAndAnotherStorysSaveIsRefused) {
     Played p;
     for (const char16_t *line : {u"крикнуть", u"с", u"###"})

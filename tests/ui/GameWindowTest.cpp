@@ -369,10 +369,21 @@ private Q_SLOTS:
         QVERIFY(!view.saveTo(m_home->filePath(u"нет такой папки/история.txt"_qs)));
         QCOMPARE(m_presenter.messages.size(), 1);
         QVERIFY(ToQString(m_presenter.messages[0].text).contains(u"нет такой папки"_qs));
+        // A turn adds to the open view what the view shown anew would show.
+        press(u"петь⏎"_qs);
+        const QString added = text->toPlainText();
+        control<QAction>(*m_form, "History")->trigger();
+        QCOMPARE(text->toPlainText(), added);
         view.setHistory({u"", u"", u">ждать\r\nПрошёл час.\r\n"}, 2);
-        QVERIFY(control<QPlainTextEdit>(view, "HistoryText")
-                    ->toPlainText()
-                    .endsWith(u"Забыто ходов: 2.\n\n>ждать\nПрошёл час.\n"_qs));
+        QVERIFY(text->toPlainText().endsWith(u"Забыто ходов: 2.\n\n>ждать\nПрошёл час.\n"_qs));
+        // What the game forgets since it was shown goes from the start.
+        const std::vector<std::u16string> grown{u"", u"", u">ждать\r\nПрошёл час.\r\n", u">петь",
+                                                u">петь\r\nЛя."};
+        view.addNewExchanges(grown, 3);
+        QVERIFY(text->toPlainText().endsWith(u"Забыто ходов: 3.\n\n>петь\n\n>петь\nЛя."_qs));
+        const QString forgot = text->toPlainText();
+        view.setHistory(grown, 3);
+        QCOMPARE(text->toPlainText(), forgot);
     }
 
     // The debug view (F12) follows the game: every section as one line, its heading, then each
