@@ -64,7 +64,7 @@ LineEditor::~LineEditor() {
 }
 
 // The history is the game's: an undo, a restore or a restart changes it.
-void LineEditor::remember(const TypedLines &typed) {
+void LineEditor::Follow(const TypedLines &typed) {
     const TypedLines::News news = typed.Since(m_remembered);
     HistEvent event;
     if (news.anew)
@@ -74,7 +74,7 @@ void LineEditor::remember(const TypedLines &typed) {
 }
 
 LineEditor::Result LineEditor::ReadLine(const TypedLines &typed, std::string &line) {
-    remember(typed);
+    Follow(typed);
     int count = 0;
     const char *got;
     {

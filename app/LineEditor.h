@@ -26,9 +26,10 @@ public:
     // Shows the prompt and reads one line. `typed`: the lines typed in this game, oldest first,
     // for Up and Down.
     Result ReadLine(const TypedLines &typed, std::string &line);
+    // Brings Up and Down up to date with the game's typed lines: a turn adds its one line.
+    void Follow(const TypedLines &typed);
 
 private:
-    void remember(const TypedLines &typed);
 
     EditLine *m_editor;
     History *m_history;

@@ -38,10 +38,10 @@ void BM_TerminalTurnInLongGame(benchmark::State &state) {
     if (!game.Restore(LongGameSave(int(state.range(0)))).done)
         state.SkipWithError("the game was not restored");
     LineEditor editor;
-    editor.Follow(game.journal()); // as at the first prompt, with every line of the game
+    editor.Follow(game.Typed()); // as at the first prompt, with every line of the game
     const std::u16string line = LargestWorldTurn();
     for (auto _ : state) {
-        editor.Follow(game.journal());
+        editor.Follow(game.Typed());
         game.Turn(line);
         terminal.Flush();
     }
