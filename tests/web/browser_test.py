@@ -86,7 +86,7 @@ class Page:
             box = self.find("#Message")
             if box.get_attribute("open") is not None:
                 text = box.find_element(By.TAG_NAME, "p").get_attribute("textContent")
-                title = box.find_element(By.TAG_NAME, "h1").get_attribute("textContent")
+                title = box.find_element(By.TAG_NAME, "h2").get_attribute("textContent")
                 self.boxes.append(f"[{title}] {text}\n")
                 box.find_element(By.CSS_SELECTOR, "button[value=ok]").click()
                 return False

@@ -1,9 +1,11 @@
 // The page that plays a story: the console and the input line of the game window, the player's
-// actions on the game, and the story files the page opens. Every rule of the game is the core's
-// (zuft.js, zuft.wasm); this script draws what the core holds and keeps the game in the
-// browser after every action.
+// actions on the game, and the story files the page opens. Every rule of the game is the core's,
+// played in a worker (engine.js); this script draws what the core answers, keeps the game in the
+// browser as it is played, and never waits on the engine: a long turn or replay can be stopped.
+import {Engine, Stopped} from './engine.js';
 import * as messages from './messages.js';
 import * as storage from './storage.js';
+import * as keys from './keys.js';
 
 const $ = id => document.getElementById(id);
 const output = $('Output');
@@ -11,15 +13,14 @@ const input = $('Input1');
 const status = $('Status');
 
 function tell(note) { status.textContent = note; }
-const why = error => error.message ?? String(error);
+const why = error => error?.message || String(error);
 
-const zuft = await createZuft().catch(error => {
-    tell('Игру не удалось загрузить: ' + why(error));
-    throw error;
-});
-let game = null;  // the zuft.Game being played
-let typed = [];   // the lines the player typed in this game, oldest first, for Up and Down
-let recalled = 0; // the line of `typed` that Up and Down stand on; its length for a new line
+let engine = null; // the worker playing the game
+let story = null;  // {name, bytes}: the story being played
+// The game as the browser keeps it: its key (the story's name and digest), its save's header,
+// its events in order, and whether this page writes them (another page may hold the game).
+let kept = null;
+let release = () => {}; // lets another page keep the game once this one no longer plays it
 
 // The player's actions run one after another: a line typed while the boxes of the turn before
 // are open waits for them. The page counts the actions done, so that a test can wait for one.
@@ -37,100 +38,292 @@ function act(action) {
     return queue;
 }
 
-// Shows the console as the core holds it: from its start after the opening, at its end after a
-// turn, as the game window does.
-function draw() {
-    output.textContent = game.screen();
-    output.scrollTop = game.screenAtEnd() ? output.scrollHeight : 0;
-    const refill = game.takeInput();
-    if (refill !== null)
-        input.value = refill;
-    typed = game.typedLines();
-    recalled = typed.length;
-    $('Undo').disabled = !game.canUndo();
-    $('Redo').disabled = !game.canRedo();
+// Something the engine does that may take long: after half a second the page says so and offers
+// «Остановить», which ends the worker at once.
+const busy = $('Busy');
+let stopping = null;
+async function waitFor(worker, asked, what) {
+    let shown = false;
+    const started = Date.now();
+    const show = (text = what) => {
+        shown = true;
+        busy.querySelector('span').textContent = text;
+        busy.hidden = false;
+    };
+    worker.onProgress = (count, total) => {
+        if (Date.now() - started >= 500)
+            show(`${what}: ${count.toLocaleString('ru')} из ${total.toLocaleString('ru')}`);
+    };
+    const timer = setTimeout(() => shown || show(), 500);
+    stopping = () => worker.end();
+    try {
+        return await asked;
+    } finally {
+        clearTimeout(timer);
+        stopping = null;
+        busy.hidden = true;
+    }
+}
+$('Stop').addEventListener('click', () => stopping?.());
+
+function newEngine() {
+    const worker = new Engine((count, total) => worker.onProgress?.(count, total));
+    return worker;
+}
+
+// Shows what the engine answered: the console from its start when it changed (a blank line
+// leaves it where the player scrolled it), and only the turn's new answer for a screen reader.
+let typed = []; // the lines typed in this game, oldest first, for Up and Down
+function draw(state) {
+    if (output.textContent !== state.screen) {
+        output.textContent = state.screen;
+        output.scrollTop = 0;
+        $('Answer').textContent = state.answer;
+    }
+    if (state.input !== null)
+        input.value = state.input;
+    if (state.typed)
+        typed = state.typed;
+    keys.recallFrom(typed);
+    $('Undo').disabled = !state.canUndo;
+    $('Redo').disabled = !state.canRedo;
+    $('StoryEmpty').hidden = state.screen !== '';
+}
+
+const saveText = game => game.header + game.events.join('');
+
+// Keeps what the action added to the game, an event at a time; a game replaced (brought back
+// from a save) is kept anew whole.
+async function keep(record) {
+    if (record.replaced) {
+        const save = (await engine.ask('saveText')).save;
+        kept.events = save.slice(kept.header.length).split(/(?<=\n)/).filter(Boolean);
+        if (kept.writable)
+            await storage.keepGame(kept.key, kept);
+        return;
+    }
+    for (const event of record.events) {
+        kept.events.push(event);
+        if (kept.writable)
+            await storage.addEvent(kept.key, kept.events.length - 1, event);
+    }
 }
 
 // After each action: the game is drawn and kept, then the author sees what the story said.
-async function finish() {
-    draw();
+async function finish(state) {
+    draw(state);
     try {
-        await storage.keepSave(game.storyName(), game.saveText());
+        await keep(state.record);
     } catch (error) {
-        tell('Игру не удалось сохранить в браузере: ' + why(error));
+        tell('Игру не удалось сохранить в браузере: ' + storage.whyNotKept(error));
     }
-    await messages.present(game.takeMessages());
+    await messages.present(state.messages);
+}
+
+// A worker with the story open, the game not yet begun. Its messages about the story itself
+// are shown only when the story is opened, not each time a worker is started for it.
+async function openIn(worker, bytes, name) {
+    return worker.ask('open', {bytes, name});
+}
+
+// The game brought back in a new worker from the kept game, after its worker was stopped. A
+// replay stopped too sets the kept game aside and begins the story afresh.
+async function rebuild(note) {
+    engine.end();
+    engine = newEngine();
+    await openIn(engine, story.bytes, story.name);
+    try {
+        const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
+                                    'Игра восстанавливается');
+        if (state.restored.done) {
+            state.record.replaced = false;
+            tell(note);
+            return finish(state);
+        }
+        note = 'Игру не удалось восстановить: ' + state.restored.note;
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        note = 'Восстановление игры остановлено.';
+        engine = newEngine();
+        await openIn(engine, story.bytes, story.name);
+    }
+    await beginAfresh(note);
+}
+
+async function beginAfresh(note) {
+    try {
+        const aside = await storage.setAside(kept.key, kept);
+        note += ` Прежняя игра отложена в браузере как «${aside}»; история начата сначала.`;
+    } catch (error) {
+        note += ` История начата сначала; прежнюю игру не удалось отложить: ` +
+                storage.whyNotKept(error);
+    }
+    kept.events = [];
+    tell(note);
+    await finish(await engine.ask('begin'));
 }
 
 function playTurn() {
     const line = input.value;
     input.value = '';
+    keys.typedAnew();
     return act(async () => {
         tell('');
-        game.turn(line);
-        await finish();
+        try {
+            const state = await waitFor(engine, engine.ask('turn', {line}), 'Ход идёт');
+            if (state.played && !state.typed)
+                typed.push(line);
+            await finish(state);
+        } catch (error) {
+            if (!(error instanceof Stopped))
+                throw error;
+            input.value = line;
+            await rebuild('Ход остановлен и не сыгран: игра такая же, какой была до него.');
+        }
     });
 }
 
-function undoOrRedo(undo) {
+// Undo plays the game again without its last turn in a worker of its own: stopped, it leaves
+// the game as it was.
+function undo() {
     return act(async () => {
-        tell(undo ? game.undo() : game.redo());
-        await finish();
+        tell('');
+        const spare = newEngine();
+        try {
+            await openIn(spare, story.bytes, story.name);
+            const state = await waitFor(
+                spare, spare.ask('restore', {save: saveText(kept) + 'undo\n'}), 'Ход отменяется');
+            if (!state.restored.done) {
+                spare.end();
+                tell(state.restored.note);
+                return;
+            }
+            engine.end();
+            engine = spare;
+            await finish({...state, record: {replaced: false, events: ['undo\n']}});
+        } catch (error) {
+            if (!(error instanceof Stopped))
+                throw error;
+            tell('Отмена хода остановлена: игра осталась такой, какой была.');
+        }
+    });
+}
+
+function redo() {
+    return act(async () => {
+        try {
+            const state = await waitFor(engine, engine.ask('redo'), 'Ход возвращается');
+            tell(state.note);
+            await finish(state);
+        } catch (error) {
+            if (!(error instanceof Stopped))
+                throw error;
+            await rebuild('Возврат хода остановлен: игра такая же, какой была до него.');
+        }
     });
 }
 
 function restart() {
     return act(async () => {
-        if (!await messages.confirm('Начать историю заново? «Отменить ход» вернёт игру.'))
+        if (!await messages.confirm('Начать заново',
+                                    'Начать историю заново? «Отменить ход» вернёт игру.'))
             return;
         tell('');
-        game.restart();
-        await finish();
+        await finish(await engine.ask('restart'));
     });
+}
+
+// Another page plays this game: this one plays a copy kept apart, or watches keeping nothing.
+async function claimElsewhere(key) {
+    const choice = await messages.choose(
+        'Игра открыта в другой вкладке',
+        'Эта история уже открыта в другой вкладке, и её игра сохраняется там. Здесь можно ' +
+            'играть в копию игры, которая сохраняется отдельно, или только смотреть: тогда ' +
+            'ходы здесь не сохраняются.',
+        {copy: 'Играть в копию', watch: 'Только смотреть'}, 'watch');
+    if (choice === 'copy')
+        for (let copy = 2; copy < 1000; ++copy) {
+            const copyKey = `${key} (копия ${copy})`;
+            const letGo = await storage.claim(copyKey);
+            if (letGo && await storage.keptGame(copyKey) !== undefined)
+                letGo();
+            else if (letGo)
+                return {key: copyKey, letGo, note: 'Здесь вы играете в копию игры из другой ' +
+                                                   'вкладки; она сохраняется отдельно.'};
+        }
+    return {key, letGo: null, note: 'Эта история открыта и в другой вкладке: здесь её игра ' +
+                                    'идёт, но ходы не сохраняются.'};
 }
 
 // A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
 // bytes are no story; the author has been told why.
 async function openStory(name, bytes, fromDisk) {
-    const next = new zuft.Game();
-    if (!next.open(bytes, name)) {
-        await messages.present(next.takeMessages(), true);
-        next.delete();
+    const spare = newEngine();
+    const opened = await openIn(spare, bytes, name);
+    if (!opened.story) {
+        spare.end();
+        await messages.present(opened.messages, true);
         return false;
     }
-    game?.delete();
-    game = next;
-    $('StoryName').textContent = game.storyName();
-    tell(await resume());
+    let key = opened.key, letGo = await storage.claim(key), note = '';
+    const original = letGo ? null : await storage.keptGame(key);
+    if (!letGo)
+        ({key, letGo, note} = await claimElsewhere(key));
+    const game = original ?? await storage.keptGame(key);
+    engine?.end();
+    release();
+    engine = spare;
+    story = {name, bytes};
+    release = letGo ?? (() => {});
+    kept = {key, header: opened.header, events: [], writable: letGo !== null,
+            copy: key !== opened.key};
+    document.title = `${opened.name} — Зуфт`;
+    $('StoryName').textContent = opened.name;
+    storage.askToPersist();
+    await messages.present(opened.messages);
+    if (game === undefined) {
+        tell(note);
+        const state = await engine.ask('begin');
+        if (kept.writable)
+            await storage.keepGame(key, kept).catch(error => tell(
+                'Игру не удалось сохранить в браузере: ' + storage.whyNotKept(error)));
+        await finish(state);
+    } else {
+        kept.header = game.header;
+        kept.events = game.events;
+        await resume(note);
+    }
     try {
-        await storage.keepLastStory(fromDisk ? game.storyName() : null, bytes);
+        await storage.keepLastStory(fromDisk ? opened.name : null, bytes);
     } catch (error) {
         tell('Браузер не сохранил историю, после перезагрузки страницы её придётся открыть ' +
-             'снова: ' + why(error));
+             'снова: ' + storage.whyNotKept(error));
     }
-    await finish();
     return true;
 }
 
-// Brings back the game kept for the story just opened, or begins it; says what the player
-// should know about it.
-async function resume() {
-    const kept = await storage.keptSave(game.storyName());
-    if (kept === undefined) {
-        game.begin();
-        return '';
-    }
-    const result = game.restore(kept);
-    if (result.done)
-        return result.note || 'Игра продолжается с того места, где её оставили. ' +
-                                  '«Начать заново» начинает историю сначала.';
-    game.begin();
-    const note = 'Сохранённую игру не удалось продолжить: ' + result.note;
+// Brings back the kept game into the worker just opened; a copy is kept whole at once.
+async function resume(note) {
     try {
-        const aside = await storage.setSaveAside(game.storyName(), kept);
-        return `${note} История начата сначала, а прежняя игра отложена как «${aside}».`;
+        const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
+                                    'Игра восстанавливается');
+        if (!state.restored.done)
+            return beginAfresh(note + ' Сохранённую игру не удалось продолжить: ' +
+                               state.restored.note);
+        tell(note + ' ' + (state.restored.note ||
+                           'Игра продолжается с того места, где её оставили. «Начать заново» ' +
+                               'начинает историю сначала.'));
+        // The kept game is the one just brought back; a copy of another page's game is kept
+        // whole under its own key.
+        state.record = {replaced: kept.copy, events: []};
+        await finish(state);
     } catch (error) {
-        return `${note} История начата сначала; прежнюю игру не удалось отложить: ${why(error)}`;
+        if (!(error instanceof Stopped))
+            throw error;
+        engine = newEngine();
+        await openIn(engine, story.bytes, story.name);
+        await beginAfresh(note + ' Восстановление игры остановлено.');
     }
 }
 
@@ -141,56 +334,64 @@ async function openDemo() {
     await openStory('demo.teg', new Uint8Array(await response.arrayBuffer()), false);
 }
 
-// A file the player chose or dropped. No more is read of it than the largest story and one
-// byte: the engine refuses a larger one itself, with the message a file gets everywhere.
+// A file the player chose or dropped: a story opens, a save brings its game back, anything
+// else is refused. No more is read of a story than the largest one and a byte: the engine
+// refuses a larger one itself, with the message a file gets everywhere.
+const largestStory = (64 << 20) + 1;
+const largestSave = 16 << 20;
 function openFile(file) {
     return act(async () => {
-        const bytes = await file.slice(0, zuft.largestStory + 1).arrayBuffer();
+        const start = new TextDecoder().decode(await file.slice(0, 10).arrayBuffer());
+        if (start.startsWith('zuft-save'))
+            return importSave(file);
+        if (!/\.teg$/i.test(file.name)) {
+            tell(`Файл «${file.name}» не открыт: это не история (файл .teg) и не сохранённая ` +
+                 'игра (файл .zsave).');
+            return;
+        }
+        const bytes = await file.slice(0, largestStory).arrayBuffer();
         await openStory(file.name, new Uint8Array(bytes), true);
     });
 }
 
 function exportSave() {
-    return act(() => {
-        const link = document.createElement('a');
-        link.href = URL.createObjectURL(new Blob([game.saveText()], {type: 'text/plain'}));
-        link.download = game.storyName().replace(/\.teg$/i, '') + '.zsave';
-        link.click();
-        setTimeout(() => URL.revokeObjectURL(link.href), 0);
-    });
+    return act(() => download(saveText(kept), story.name.replace(/\.teg$/i, '') + '.zsave'));
 }
 
-function importSave(file) {
-    return act(async () => {
-        if (file.size > zuft.largestSave) {
-            tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
+function download(text, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], {type: 'text/plain;charset=utf-8'}));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
+// A save brought back in a worker of its own: refused or stopped, the game stays as it was.
+async function importSave(file) {
+    if (file.size > largestSave) {
+        tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
+        return;
+    }
+    const save = new TextDecoder().decode(await file.arrayBuffer());
+    const spare = newEngine();
+    try {
+        await openIn(spare, story.bytes, story.name);
+        const state = await waitFor(spare, spare.ask('restore', {save}), 'Игра загружается');
+        if (!state.restored.done) {
+            spare.end();
+            tell(`Игра не загружена из ${file.name}: ${state.restored.note}`);
             return;
         }
-        const result = game.restore(new Uint8Array(await file.arrayBuffer()));
-        tell(result.done ? `Игра загружена из ${file.name}. ${result.note}`.trim()
-                         : `Игра не загружена из ${file.name}: ${result.note}`);
-        await finish();
-    });
+        engine.end();
+        engine = spare;
+        tell(`Игра загружена из ${file.name}. ${state.restored.note}`.trim());
+        await finish(state);
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        tell(`Загрузка игры из ${file.name} остановлена: игра осталась такой, какой была.`);
+    }
 }
-
-// Enter plays the line; Up and Down recall the lines typed before; Ctrl+Z in an empty line
-// undoes a turn and Ctrl+Shift+Z redoes it, so that they never take an edit of the line back.
-input.addEventListener('keydown', event => {
-    const undoKey = (event.ctrlKey || event.metaKey) && event.code === 'KeyZ';
-    if (event.key === 'Enter')
-        playTurn();
-    else if (event.key === 'ArrowUp' && recalled > 0)
-        input.value = typed[--recalled];
-    else if (event.key === 'ArrowDown' && recalled < typed.length)
-        input.value = typed[++recalled] ?? '';
-    else if (undoKey && event.shiftKey)
-        undoOrRedo(false);
-    else if (undoKey && input.value === '')
-        undoOrRedo(true);
-    else
-        return;
-    event.preventDefault();
-});
 
 // A file chosen in a picker; the picker is emptied, so that the same file can be chosen again.
 function whenChosen(picker, then) {
@@ -202,29 +403,23 @@ function whenChosen(picker, then) {
     });
 }
 whenChosen($('fs'), openFile);
-whenChosen($('SaveFile'), importSave);
+whenChosen($('SaveFile'), file => act(() => importSave(file)));
 
+keys.listen({play: playTurn, undo, redo});
 $('OpenStory').addEventListener('click', () => $('fs').click());
 $('Demo').addEventListener('click', () => act(openDemo));
-$('Undo').addEventListener('click', () => undoOrRedo(true));
-$('Redo').addEventListener('click', () => undoOrRedo(false));
+$('Undo').addEventListener('click', undo);
+$('Redo').addEventListener('click', redo);
 $('Restart').addEventListener('click', restart);
 $('ExportSave').addEventListener('click', exportSave);
 $('ImportSave').addEventListener('click', () => $('SaveFile').click());
 // «Справка» → «Как играть»: the core's text, as the game window and zuft-cli show it.
-$('HowToPlayShown').addEventListener('click', () => {
-    $('HowToPlay').querySelector('p').textContent = zuft.howToPlay();
+$('HowToPlayShown').addEventListener('click', () => act(async () => {
+    $('HowToPlay').querySelector('p').textContent = (await engine.ask('howToPlay')).text;
     $('HowToPlay').showModal();
-});
+}));
 
-// A menu closes once an item is chosen, or when the player clicks anywhere else.
-document.addEventListener('click', event => {
-    for (const menu of document.querySelectorAll('.menu[open]'))
-        if (!menu.contains(event.target) || event.target.closest('button'))
-            menu.open = false;
-});
-
-// A story file dropped anywhere on the page opens.
+// A file dropped anywhere on the page opens.
 document.addEventListener('dragover', event => {
     event.preventDefault();
     document.body.classList.add('dropping');
