@@ -1,6 +1,8 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
-from the disk, and keeps its game across a reload of the page.
+from the disk, and keeps its game across a reload of the page; stops a runaway turn while the
+page stays responsive; keeps two stories of one name apart; and lets a second tab of one game
+play a copy.
 
 usage: browser_test.py WEB_BUILD GOLDEN_DIR
 Exits 77 (skipped) where chromium, chromedriver or selenium is not installed.
@@ -143,6 +145,66 @@ def open_from_disk_and_reload(page):
     check("undo after a reload", page.find("#Undo").is_enabled(), True)
 
 
+def story_file(folder, name, *lines):
+    """A story written to the disk as an author saves one: Windows-1251, CR LF."""
+    path = pathlib.Path(folder) / name
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_bytes("\r\n".join(lines).encode("cp1251") + b"\r\n")
+    return str(path)
+
+
+def stop_a_runaway_turn(page):
+    """A turn that runs for seconds: the page answers at once meanwhile, shows «Остановить»
+    after half a second, and stopping leaves the game as it was, the line back in the input."""
+    page.act("#fs", str((GOLDEN / "limits/endless-turn.teg").resolve()))
+    before = page.console()
+    done = page.done() + 1
+    page.find("#Input1").send_keys("беда", Keys.ENTER)
+    busy = page.find("#Busy")
+    WebDriverWait(page.driver, 10, poll_frequency=0.02).until(lambda _: busy.is_displayed())
+    latency = page.driver.execute_async_script("""
+        const started = performance.now(), done = arguments[0];
+        document.querySelector('#Bar summary').click();
+        requestAnimationFrame(() => done(performance.now() - started));""")
+    check("a click answered during a turn", latency < 200, True)
+    check("a menu opens during a turn",
+          page.find("#Bar details").get_attribute("open") is not None, True)
+    stopped = page.driver.execute_async_script("""
+        const started = performance.now(), done = arguments[0];
+        document.getElementById('Stop').click();
+        const seen = () => document.getElementById('Busy').hidden
+            ? done(performance.now() - started) : setTimeout(seen, 5);
+        seen();""")
+    check("the turn stopped within a quarter of a second", stopped < 250, True)
+    page.settle(done)
+    check("the console after a stopped turn", page.console(), before)
+    check("the line after a stopped turn", page.find("#Input1").get_attribute("value"), "беда")
+    page.find("#Input1").clear()
+
+
+def same_name_and_two_tabs(page, folder):
+    """Two stories named game.teg keep two games; a second tab on a game plays a copy."""
+    first = story_file(folder, "one/game.teg", "room r", "+text первая", "setroom r")
+    second = story_file(folder, "two/game.teg", "room r", "+text вторая", "setroom r")
+    page.act("#fs", first)
+    page.type("осм")
+    played = page.console()
+    page.act("#fs", second)
+    check("another story of the same name", "первая" in page.console(), False)
+    page.act("#fs", first)
+    check("the first story's game", page.console(), played)
+    page.driver.switch_to.new_window("tab")
+    page.driver.get(page.url)
+    WebDriverWait(page.driver, 30).until(
+        lambda _: page.find("#Confirm").get_attribute("open") is not None)
+    check("a second tab is told", page.find("#ConfirmTitle").text,
+          "Игра открыта в другой вкладке")
+    page.find("#Confirm button[value=copy]").click()
+    page.settle()
+    check("the copy's game", page.console(), played)
+    check("the copy is said", "копию" in page.find("#Status").text, True)
+
+
 def how_to_play(page):
     """«Справка» → «Как играть» shows the core's text, the same that zuft-cli's /help writes."""
     help = (GOLDEN / "game/slash-commands.err").read_text(encoding="utf-8")
@@ -159,10 +221,14 @@ def how_to_play(page):
 
 with served(WEB) as url, browser() as driver:
     page = Page(driver)
+    page.url = url
     driver.get(url)
     page.settle()
     play_demo(page)
     how_to_play(page)
     open_from_disk_and_reload(page)
-    print("The page played the demo to its end, told how to play, opened a story from the disk "
-          "and kept its game across a reload")
+    with tempfile.TemporaryDirectory() as folder:
+        stop_a_runaway_turn(page)
+        same_name_and_two_tabs(page, folder)
+    print("The page played the demo to its end, told how to play, kept a game across a reload, "
+          "stopped a runaway turn, kept two stories of one name apart and a second tab's copy")

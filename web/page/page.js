@@ -164,6 +164,11 @@ async function beginAfresh(note) {
     await finish(await engine.ask('begin'));
 }
 
+// A turn the engine in the browser could not finish (its worker ran out of stack on jumps
+// nested too deep): the worker is replaced, the game stays as it was before the turn.
+const unplayed = error => 'Ход не сыгран: движку в браузере не хватило ресурсов (' + why(error) +
+                          '). Игра такая же, какой была до этого хода.';
+
 function playTurn() {
     const line = input.value;
     input.value = '';
@@ -176,10 +181,10 @@ function playTurn() {
                 typed.push(line);
             await finish(state);
         } catch (error) {
-            if (!(error instanceof Stopped))
-                throw error;
             input.value = line;
-            await rebuild('Ход остановлен и не сыгран: игра такая же, какой была до него.');
+            await rebuild(error instanceof Stopped
+                              ? 'Ход остановлен и не сыгран: игра такая же, какой была до него.'
+                              : unplayed(error));
         }
     });
 }
@@ -217,9 +222,9 @@ function redo() {
             tell(state.note);
             await finish(state);
         } catch (error) {
-            if (!(error instanceof Stopped))
-                throw error;
-            await rebuild('Возврат хода остановлен: игра такая же, какой была до него.');
+            await rebuild(error instanceof Stopped
+                              ? 'Возврат хода остановлен: игра такая же, какой была до него.'
+                              : unplayed(error));
         }
     });
 }
