@@ -126,9 +126,26 @@ def play_demo(page):
     check("the boxes for the author",
           "".join(page.boxes).replace("\r", "\n"),
           (GOLDEN / "stories/demo-walkthrough.err").read_text(encoding="utf-8"))
-    page.find("#Input1").send_keys(Keys.ARROW_UP)
+    page.find("#Input1").send_keys("полу", Keys.ARROW_UP)
     check("Up recalls the last line", page.find("#Input1").get_attribute("value"), lines[-1])
+    page.find("#Input1").send_keys(Keys.ARROW_DOWN)
+    check("Down brings the half-typed line back", page.find("#Input1").get_attribute("value"),
+          "полу")
     page.find("#Input1").clear()
+    read_back(page, transcript[:transcript.index("\n>")], ">" + lines[0])
+
+
+def read_back(page, opening, early):
+    """«История игры» (Ctrl+H) holds the whole game; find goes to an early turn."""
+    page.find("#Input1").send_keys(Keys.CONTROL, "h")
+    box = page.find("#History")
+    WebDriverWait(page.driver, 10).until(lambda _: box.get_attribute("open") is not None)
+    history = page.find("#HistoryText").get_attribute("textContent")
+    check("the history starts with the opening", history.startswith(opening), True)
+    page.find("#HistoryFind").send_keys(early, Keys.ENTER)
+    check("find goes to an early turn", page.driver.execute_script(
+        "return getSelection().toString()"), early)
+    page.find("#History button[value=ok]").click()
 
 
 def open_from_disk_and_reload(page):

@@ -2,8 +2,8 @@
 // typed before, keeping a half-typed one to come back to; Ctrl+Z undoes a turn and
 // Ctrl+Shift+Z or Ctrl+Y redoes it, but only on an empty line, where they would undo no
 // editing; PgUp, PgDn, Ctrl+Home and Ctrl+End scroll the console from the line; keys typed in
-// the console go to the line; Escape closes an open menu; Ctrl+= and Ctrl+- change the text's
-// size, which is kept.
+// the console go to the line; Ctrl+H shows «История игры»; Escape closes an open menu; Ctrl+=
+// and Ctrl+- change the text's size, which is kept.
 const input = document.getElementById('Input1');
 const output = document.getElementById('Output');
 
@@ -65,7 +65,7 @@ function resize(step) {
 }
 resize(0);
 
-export function listen({play, undo, redo}) {
+export function listen({play, undo, redo, history}) {
     input.addEventListener('keydown', event => {
         const control = event.ctrlKey || event.metaKey;
         const undoKey = control && event.code === 'KeyZ' && !event.altKey;
@@ -103,6 +103,8 @@ export function listen({play, undo, redo}) {
             resize(+1);
         else if (control && event.key === '-')
             resize(-1);
+        else if (control && event.code === 'KeyH' && !document.querySelector('dialog[open]'))
+            history();
         else if (event.key === 'Escape' && closeMenus())
             input.focus();
         else

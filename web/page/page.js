@@ -5,6 +5,7 @@
 import {Engine, Stopped} from './engine.js';
 import * as messages from './messages.js';
 import * as storage from './storage.js';
+import * as history from './history.js';
 import * as keys from './keys.js';
 
 const $ = id => document.getElementById(id);
@@ -410,7 +411,13 @@ function whenChosen(picker, then) {
 whenChosen($('fs'), openFile);
 whenChosen($('SaveFile'), file => act(() => importSave(file)));
 
-keys.listen({play: playTurn, undo, redo});
+function showHistory() {
+    return act(async () => history.show((await engine.ask('history')).history));
+}
+
+keys.listen({play: playTurn, undo, redo, history: showHistory});
+history.listen(download);
+$('HistoryShown').addEventListener('click', showHistory);
 $('OpenStory').addEventListener('click', () => $('fs').click());
 $('Demo').addEventListener('click', () => act(openDemo));
 $('Undo').addEventListener('click', undo);
