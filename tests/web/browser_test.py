@@ -4,7 +4,9 @@ from the disk, and keeps its game across a reload of the page; stops a runaway t
 page stays responsive; keeps two stories of one name apart; and lets a second tab of one game
 play a copy.
 
-usage: browser_test.py WEB_BUILD GOLDEN_DIR
+usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
+With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
+violation at any impact.
 Exits 77 (skipped) where chromium, chromedriver or selenium is not installed.
 """
 import contextlib
@@ -17,6 +19,7 @@ import tempfile
 import time
 
 WEB, GOLDEN = map(pathlib.Path, sys.argv[1:3])
+AXE = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else None
 SKIPPED = 77
 
 try:
@@ -222,6 +225,25 @@ def same_name_and_two_tabs(page, folder):
     check("the copy is said", "копию" in page.find("#Status").text, True)
 
 
+def accessible(page):
+    """axe-core finds nothing on the page as loaded, with a menu open, and with a box open."""
+    page.driver.execute_script(AXE.read_text(encoding="utf-8"))
+    rules = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
+    def violations(where):
+        found = page.driver.execute_async_script(
+            "axe.run(document, {runOnly: arguments[0]}).then(r => arguments[1](r.violations))",
+            rules)
+        return [f"{where}: {v['id']} ({v['impact']}): {v['nodes'][0]['target']}" for v in found]
+    found = violations("the page")
+    page.find("#Bar details:nth-of-type(2) summary").click()
+    found += violations("the menu «Игра»")
+    page.find("#HistoryShown").click()
+    WebDriverWait(page.driver, 10).until(
+        lambda _: page.find("#History").get_attribute("open") is not None)
+    found += violations("«История игры»")
+    check("violations of axe-core", "\n".join(found), "")
+
+
 def how_to_play(page):
     """«Справка» → «Как играть» shows the core's text, the same that zuft-cli's /help writes."""
     help = (GOLDEN / "game/slash-commands.err").read_text(encoding="utf-8")
@@ -241,6 +263,10 @@ with served(WEB) as url, browser() as driver:
     page.url = url
     driver.get(url)
     page.settle()
+    if AXE:
+        accessible(page)
+        print("axe-core found nothing on the page")
+        sys.exit(0)
     play_demo(page)
     how_to_play(page)
     open_from_disk_and_reload(page)

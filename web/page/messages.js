@@ -93,6 +93,7 @@ export function choose(title, question, answers, otherwise) {
     const buttons = dialog.querySelector('.buttons');
     buttons.replaceChildren(...Object.entries(answers).map(([value, label]) => {
         const button = document.createElement('button');
+        button.type = 'submit';
         button.value = value;
         button.textContent = label;
         button.autofocus = value === otherwise;
