@@ -1,8 +1,8 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
 from the disk, and keeps its game across a reload of the page; stops a runaway turn while the
-page stays responsive; keeps two stories of one name apart; and lets a second tab of one game
-play a copy.
+page stays responsive; keeps two stories of one name apart; lets a second tab of one game play
+a copy; reloads offline; and plays the page built into one file from the disk.
 
 usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
 With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
@@ -51,7 +51,7 @@ def served(folder):
             with contextlib.suppress(OSError), socket.create_connection(("127.0.0.1", port)):
                 break
             time.sleep(0.05)
-        yield f"http://127.0.0.1:{port}/"
+        yield f"http://127.0.0.1:{port}/", server.terminate
     finally:
         server.terminate()
         server.wait()
@@ -223,6 +223,10 @@ def same_name_and_two_tabs(page, folder):
     page.settle()
     check("the copy's game", page.console(), played)
     check("the copy is said", "копию" in page.find("#Status").text, True)
+    second_tab = page.driver.current_window_handle
+    page.driver.switch_to.window(page.driver.window_handles[0])
+    page.driver.close()
+    page.driver.switch_to.window(second_tab)
 
 
 def accessible(page):
@@ -258,7 +262,26 @@ def how_to_play(page):
     box.find_element(By.CSS_SELECTOR, "button[value=ok]").click()
 
 
-with served(WEB) as url, browser() as driver:
+def offline_and_from_a_file(page, stop_server):
+    """Once the service worker keeps the page, a reload without the server plays on; zuft.html
+    plays opened from the disk, where the served page says what to do instead."""
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => setTimeout(arguments[0], 500))")
+    played = page.console()
+    stop_server()
+    page.driver.refresh()
+    page.settle()
+    check("the console reloaded offline", page.console(), played)
+    page.driver.get((WEB / "index.html").resolve().as_uri())
+    check("the page from a file says what to do", page.find("#FromFile").is_displayed(), True)
+    page.driver.get((WEB / "zuft.html").resolve().as_uri())
+    page.settle()
+    check("zuft.html from a file plays", page.story(), "demo.teg")
+    page.type("осм")
+    check("zuft.html plays a turn", page.console().startswith(">осм"), True)
+
+
+with served(WEB) as (url, stop_server), browser() as driver:
     page = Page(driver)
     page.url = url
     driver.get(url)
@@ -273,5 +296,7 @@ with served(WEB) as url, browser() as driver:
     with tempfile.TemporaryDirectory() as folder:
         stop_a_runaway_turn(page)
         same_name_and_two_tabs(page, folder)
+    offline_and_from_a_file(page, stop_server)
     print("The page played the demo to its end, told how to play, kept a game across a reload, "
-          "stopped a runaway turn, kept two stories of one name apart and a second tab's copy")
+          "stopped a runaway turn, kept two stories of one name apart and a second tab's copy, "
+          "reloaded offline and played zuft.html from a file")

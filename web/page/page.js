@@ -333,7 +333,12 @@ async function resume(note) {
     }
 }
 
+// The bundled demo: beside the page, or inside it when the page is built into one file.
 async function openDemo() {
+    if (globalThis.zuftDemo) {
+        const bytes = Uint8Array.from(atob(globalThis.zuftDemo), c => c.charCodeAt(0));
+        return openStory('demo.teg', bytes, false);
+    }
     const response = await fetch('demo.teg');
     if (!response.ok)
         throw new Error(`demo.teg: ${response.status} ${response.statusText}`);
@@ -443,6 +448,12 @@ document.addEventListener('drop', event => {
     if (event.dataTransfer.files.length)
         openFile(event.dataTransfer.files[0]);
 });
+
+// Served, the page keeps itself, the engine and the demo for playing offline, and can be
+// installed.
+if (location.protocol.startsWith('http') && 'serviceWorker' in navigator)
+    navigator.serviceWorker.register('offline.js').catch(
+        error => tell('Страница не будет работать без сети: ' + why(error)));
 
 // The page plays the story last opened from the disk, or else the bundled demo.
 act(async () => {

@@ -1,7 +1,9 @@
 // The engine's own thread: the page hands it the player's actions and draws what it answers, so
 // that however long a turn or a replay runs, the page stays alive and can stop it. One worker
-// plays one game; the page ends a worker it no longer needs, which gives its memory back.
-importScripts(self.zuftEngine ?? 'zuft.js');
+// plays one game; the page ends a worker it no longer needs, which gives its memory back. The
+// page built into one file puts the engine before this script.
+if (typeof createZuft === 'undefined')
+    importScripts('zuft.js');
 
 const engine = createZuft();
 let game = null;
