@@ -97,8 +97,7 @@ const saveText = game => game.header + game.events.join('');
 // from a save) is kept anew whole.
 async function keep(record) {
     if (record.replaced) {
-        const save = (await engine.ask('saveText')).save;
-        kept.events = save.slice(kept.header.length).split(/(?<=\n)/).filter(Boolean);
+        Object.assign(kept, storage.asKept((await engine.ask('saveText')).save));
         if (kept.writable)
             await storage.keepGame(kept.key, kept);
         return;
@@ -161,7 +160,7 @@ async function beginAfresh(note) {
                 storage.whyNotKept(error);
     }
     kept.events = [];
-    tell(note);
+    tell(note.trim());
     await finish(await engine.ask('begin'));
 }
 
@@ -276,7 +275,8 @@ async function openStory(name, bytes, fromDisk) {
     const original = letGo ? null : await storage.keptGame(key);
     if (!letGo)
         ({key, letGo, note} = await claimElsewhere(key));
-    const game = original ?? await storage.keptGame(key);
+    const game = original ?? await storage.keptGame(key) ??
+                 (letGo ? await storage.earlierGame(opened.name) : undefined);
     engine?.end();
     release();
     engine = spare;
@@ -298,7 +298,9 @@ async function openStory(name, bytes, fromDisk) {
     } else {
         kept.header = game.header;
         kept.events = game.events;
-        await resume(note);
+        await resume(note, game.earlier === true);
+        if (game.earlier)
+            await storage.forgetEarlierGame(opened.name).catch(() => {});
     }
     try {
         await storage.keepLastStory(fromDisk ? opened.name : null, bytes);
@@ -309,20 +311,21 @@ async function openStory(name, bytes, fromDisk) {
     return true;
 }
 
-// Brings back the kept game into the worker just opened; a copy is kept whole at once.
-async function resume(note) {
+// Brings back the kept game into the worker just opened; a copy, or a game kept by an
+// earlier version of the page, is kept whole at once.
+async function resume(note, anew) {
     try {
         const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
                                     'Игра восстанавливается');
         if (!state.restored.done)
             return beginAfresh(note + ' Сохранённую игру не удалось продолжить: ' +
                                state.restored.note);
-        tell(note + ' ' + (state.restored.note ||
+        tell((note + ' ' + (state.restored.note ||
                            'Игра продолжается с того места, где её оставили. «Начать заново» ' +
-                               'начинает историю сначала.'));
+                               'начинает историю сначала.')).trim());
         // The kept game is the one just brought back; a copy of another page's game is kept
         // whole under its own key.
-        state.record = {replaced: kept.copy, events: []};
+        state.record = {replaced: kept.copy || anew, events: []};
         await finish(state);
     } catch (error) {
         if (!(error instanceof Stopped))

@@ -56,6 +56,28 @@ export async function keptGame(key) {
     }
 }
 
+// A save's text as a game is kept: its header (four lines) and its events, a line each.
+export function asKept(save) {
+    const lines = save.split(/(?<=\n)/);
+    return {header: lines.slice(0, 4).join(''), events: lines.slice(4)};
+}
+
+// A game the page kept before games had keys of their own: the whole save under the story's
+// name alone, as {header, events}; it is brought back once, then kept as the others are.
+export async function earlierGame(name) {
+    try {
+        const save = await transaction(['saves'], 'readonly', saves => saves.get(name));
+        if (typeof save !== 'string')
+            return undefined;
+        return {...asKept(save), earlier: true};
+    } catch {
+        return undefined;
+    }
+}
+
+export const forgetEarlierGame = name =>
+    transaction(['saves'], 'readwrite', saves => saves.delete(name));
+
 // A game kept whole: a new game, a game brought back from a save, a copy.
 export function keepGame(key, game) {
     return transaction(['games', 'events'], 'readwrite', (games, events) => {
