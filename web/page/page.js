@@ -109,6 +109,33 @@ async function keep(record) {
     }
 }
 
+// The page that keeps a game tells the pages watching it what the player did, and they do the
+// same in their own workers, so that they show the game as it goes, keeping nothing.
+const watchers = globalThis.BroadcastChannel ? new BroadcastChannel('zuft') : null;
+function tellWatchers(what) {
+    if (kept.writable)
+        watchers?.postMessage({key: kept.key, ...what});
+}
+
+async function follow(what) {
+    if (what.turn !== undefined) {
+        const state = await engine.ask('turn', {line: what.turn});
+        if (state.played && !state.typed)
+            typed.push(what.turn);
+        return finish(state);
+    }
+    if (what.restart || what.redo)
+        return finish(await engine.ask(what.restart ? 'restart' : 'redo'));
+    Object.assign(kept, await storage.keptGame(kept.key));
+    await rebuild('Игра в другой вкладке изменилась; здесь она показана как есть.');
+}
+
+if (watchers)
+    watchers.onmessage = ({data}) => {
+        if (kept && !kept.writable && data.key === kept.key)
+            act(() => follow(data));
+    };
+
 // After each action: the game is drawn and kept, then the author sees what the story said.
 async function finish(state) {
     draw(state);
@@ -170,6 +197,8 @@ const unplayed = error => 'Ход не сыгран: движку в брауз�
                           '). Игра такая же, какой была до этого хода.';
 
 function playTurn() {
+    if (input.readOnly)
+        return;
     const line = input.value;
     input.value = '';
     keys.typedAnew();
@@ -180,6 +209,7 @@ function playTurn() {
             if (state.played && !state.typed)
                 typed.push(line);
             await finish(state);
+            tellWatchers({turn: line});
         } catch (error) {
             input.value = line;
             await rebuild(error instanceof Stopped
@@ -192,6 +222,8 @@ function playTurn() {
 // Undo plays the game again without its last turn in a worker of its own: stopped, it leaves
 // the game as it was.
 function undo() {
+    if (input.readOnly)
+        return;
     return act(async () => {
         tell('');
         const spare = newEngine();
@@ -207,6 +239,7 @@ function undo() {
             engine.end();
             engine = spare;
             await finish({...state, record: {replaced: false, events: ['undo\n']}});
+            tellWatchers({reload: true});
         } catch (error) {
             if (!(error instanceof Stopped))
                 throw error;
@@ -216,11 +249,14 @@ function undo() {
 }
 
 function redo() {
+    if (input.readOnly)
+        return;
     return act(async () => {
         try {
             const state = await waitFor(engine, engine.ask('redo'), 'Ход возвращается');
             tell(state.note);
             await finish(state);
+            tellWatchers({redo: true});
         } catch (error) {
             await rebuild(error instanceof Stopped
                               ? 'Возврат хода остановлен: игра такая же, какой была до него.'
@@ -236,6 +272,7 @@ function restart() {
             return;
         tell('');
         await finish(await engine.ask('restart'));
+        tellWatchers({restart: true});
     });
 }
 
@@ -257,8 +294,8 @@ async function claimElsewhere(key) {
                 return {key: copyKey, letGo, note: 'Здесь вы играете в копию игры из другой ' +
                                                    'вкладки; она сохраняется отдельно.'};
         }
-    return {key, letGo: null, note: 'Эта история открыта и в другой вкладке: здесь её игра ' +
-                                    'идёт, но ходы не сохраняются.'};
+    return {key, letGo: null, note: 'Эта история открыта и в другой вкладке: здесь её игру ' +
+                                    'можно только смотреть, а играют в неё там.'};
 }
 
 // A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
@@ -285,6 +322,10 @@ async function openStory(name, bytes, fromDisk) {
     kept = {key, header: opened.header, events: [], writable: letGo !== null,
             copy: key !== opened.key};
     document.title = `${opened.name} — Зуфт`;
+    // Only watching, the page takes no line and changes nothing of the game.
+    input.readOnly = !kept.writable;
+    for (const id of ['Undo', 'Redo', 'Restart', 'ImportSave'])
+        $(id).hidden = !kept.writable;
     $('StoryName').textContent = opened.name;
     storage.askToPersist();
     await messages.present(opened.messages);
@@ -400,6 +441,7 @@ async function importSave(file) {
         engine = spare;
         tell(`Игра загружена из ${file.name}. ${state.restored.note}`.trim());
         await finish(state);
+        tellWatchers({reload: true});
     } catch (error) {
         if (!(error instanceof Stopped))
             throw error;
