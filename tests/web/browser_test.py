@@ -13,7 +13,7 @@ import pathlib
 import sys
 import tempfile
 
-from chromium import By, Keys, Page, WebDriverWait, browser, served
+from chromium import ActionChains, By, Keys, Page, WebDriverWait, browser, served
 
 WEB, GOLDEN = map(pathlib.Path, sys.argv[1:3])
 AXE = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else None
@@ -42,6 +42,27 @@ def play_demo(page):
           "полу")
     page.find("#Input1").clear()
     read_back(page, transcript[:transcript.index("\n>")], ">" + lines[0])
+    keyboard(page)
+
+
+def keyboard(page):
+    """Keys as in the game window: letters typed in the console go to the line; Ctrl+Z with a
+    line typed is the line's own; on an empty line Ctrl+Z undoes and Ctrl+Y redoes a turn;
+    Escape closes a menu."""
+    played = page.console()
+    page.find("#Output").click()
+    ActionChains(page.driver).send_keys("o").perform()
+    page.find("#Input1").send_keys(Keys.CONTROL, "z")
+    check("a key typed in the console", page.find("#Input1").get_attribute("value"), "o")
+    check("Ctrl+Z on a typed line", page.console(), played)
+    page.find("#Input1").clear()
+    page.act("#Input1", Keys.CONTROL, "z")
+    check("Ctrl+Z undoes a turn", page.console() != played, True)
+    page.act("#Input1", Keys.CONTROL, "y")
+    check("Ctrl+Y redoes it", page.console(), played)
+    page.find("#Bar summary").click()
+    page.find("#Input1").send_keys(Keys.ESCAPE)
+    check("Escape closes a menu", page.find("#Bar details").get_attribute("open"), None)
 
 
 def read_back(page, opening, early):
