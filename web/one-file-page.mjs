@@ -13,7 +13,7 @@ const base64 = name => readFileSync(join(folder, name)).toString('base64');
 const inScript = code => code.replaceAll('</script', '<\\/script');
 
 // The page's modules, each before those that import it: each becomes an object of its exports.
-const modules = ['engine.js', 'messages.js', 'storage.js', 'keys.js', 'history.js', 'page.js',
+const modules = ['engine.js', 'pieces.js', 'messages.js', 'storage.js', 'keys.js', 'history.js', 'page.js',
                  'view.js'];
 const variable = name => 'module_' + name.replace('.js', '');
 function bundled(name) {

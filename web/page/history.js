@@ -1,17 +1,21 @@
 // «История игры»: the whole game so far in a box of its own, as the core tells it, with find
 // (Enter or «Найти далее» for the next, Shift+Enter for the previous, ignoring case, going round
 // the end) and «Сохранить как текст…», a download of what the box shows.
+import * as pieces from './pieces.js';
+
 const $ = id => document.getElementById(id);
 const box = $('History');
 const text = $('HistoryText');
 const find = $('HistoryFind');
 const found = $('HistoryFound');
 
+let whole = '';   // the history shown
 let lowered = ''; // the history in lower case, for find
 let at = -1;      // where the last find stopped
 
 export function show(history) {
-    text.textContent = history;
+    whole = history;
+    pieces.show(text, history);
     lowered = history.toLocaleLowerCase('ru');
     at = -1;
     found.textContent = '';
@@ -34,8 +38,8 @@ function findNext(backward) {
     at = next;
     found.textContent = '';
     const range = document.createRange();
-    range.setStart(text.firstChild, next);
-    range.setEnd(text.firstChild, next + wanted.length);
+    range.setStart(...pieces.place(text, next));
+    range.setEnd(...pieces.place(text, next + wanted.length));
     const selection = getSelection();
     selection.removeAllRanges();
     selection.addRange(range);
@@ -63,5 +67,5 @@ export function listen(download) {
     });
     $('HistoryNext').addEventListener('click', () => findNext(false));
     $('HistorySave').addEventListener(
-        'click', () => download(text.textContent, 'История игры.txt'));
+        'click', () => download(whole, 'История игры.txt'));
 }

@@ -2,6 +2,8 @@
 // the game window shows them; in a panel beside the console, which never stops the game; or not
 // at all. The choice is remembered.
 
+import * as pieces from './pieces.js';
+
 const box = document.getElementById('Message');
 const panel = document.getElementById('Panel');
 const modeChoice = document.getElementById('MessageMode');
@@ -43,7 +45,7 @@ function answer(dialog, otherwise) {
 function showBox(message, more) {
     box.querySelector('h2').textContent = message.title;
     const text = box.querySelector('p');
-    text.textContent = lines(message.text);
+    pieces.show(text.querySelector('span'), lines(message.text));
     text.className = message.icon;
     const skip = box.querySelector('.skip');
     skip.hidden = more === 0;

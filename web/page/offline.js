@@ -3,8 +3,8 @@
 // version of the page is taken as soon as it is served; the kept copy answers when it fails.
 const kept = 'zuft-page';
 const files = ['./', 'index.html', 'page.css', 'page.js', 'engine.js', 'worker.js', 'keys.js',
-               'history.js', 'view.js', 'messages.js', 'storage.js', 'zuft.js', 'zuft.wasm',
-               'zuft.svg', 'zuft-256.png', 'demo.teg', 'zuft.webmanifest'];
+               'history.js', 'view.js', 'pieces.js', 'messages.js', 'storage.js', 'zuft.js',
+               'zuft.wasm', 'zuft.svg', 'zuft-256.png', 'demo.teg', 'zuft.webmanifest'];
 
 self.addEventListener('install', event => {
     event.waitUntil(caches.open(kept).then(cache => cache.addAll(files)));

@@ -4,6 +4,7 @@
 // browser as it is played, and never waits on the engine: a long turn or replay can be stopped.
 import {Engine, Stopped} from './engine.js';
 import * as messages from './messages.js';
+import * as pieces from './pieces.js';
 import * as storage from './storage.js';
 import * as history from './history.js';
 import * as keys from './keys.js';
@@ -75,11 +76,17 @@ function newEngine() {
 // Shows what the engine answered: the console from its start when it changed (a blank line
 // leaves it where the player scrolled it), and only the turn's new answer for a screen reader.
 let typed = []; // the lines typed in this game, oldest first, for Up and Down
+let shown = null; // what the console shows
+const kMostAnnounced = 10000;
 function draw(state) {
-    if (output.textContent !== state.screen) {
-        output.textContent = state.screen;
+    if (state.screen !== shown) {
+        shown = state.screen;
+        pieces.show(output, shown);
         output.scrollTop = 0;
-        $('Answer').textContent = state.answer;
+        // A screen reader reads the start of an answer longer than anyone listens to.
+        $('Answer').textContent = state.answer.length > kMostAnnounced
+                                      ? state.answer.slice(0, kMostAnnounced) + ' […]'
+                                      : state.answer;
     }
     if (state.input !== null)
         input.value = state.input;
