@@ -136,7 +136,14 @@ def same_name_and_two_tabs(page, folder):
     page.act("#fs", first)
     page.type("осм")
     played = page.console()
-    page.act("#fs", second)
+    done = page.done() + 1
+    page.find("#fs").send_keys(second)
+    WebDriverWait(page.driver, 30).until(
+        lambda _: page.find("#Confirm").get_attribute("open") is not None)
+    check("another version is asked about", page.find("#ConfirmTitle").text,
+          "Другая версия истории")
+    page.find("#Confirm button[value=new]").click()
+    page.settle(done)
     check("another story of the same name", "первая" in page.console(), False)
     page.act("#fs", first)
     check("the first story's game", page.console(), played)

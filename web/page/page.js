@@ -305,6 +305,28 @@ async function claimElsewhere(key) {
                                     'можно только смотреть, а играют в неё там.'};
 }
 
+// No game is kept for these bytes, but one is for a story of the same name: an earlier version
+// of this story, which the player may play on into this one, or another story, which has its
+// own game. Only the player knows which.
+async function otherVersion(name, key) {
+    const earlier = await storage.earlierGame(name);
+    if (earlier)
+        return earlier;
+    const others = await storage.otherVersions(name, key);
+    if (others.length === 0)
+        return undefined;
+    const choice = await messages.choose(
+        'Другая версия истории',
+        `В браузере сохранена игра истории «${name}» с другим содержимым: это прежняя версия ` +
+            'этой истории или другая история с тем же именем. Продолжить ту игру в этой ' +
+            'версии или начать новую? Та игра останется сохранённой как есть.',
+        {continue: 'Продолжить ту игру', new: 'Начать новую игру'}, 'new');
+    if (choice !== 'continue')
+        return undefined;
+    const game = await storage.keptGame(others[others.length - 1]);
+    return game && {...game, earlier: true};
+}
+
 // A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
 // bytes are no story; the author has been told why.
 async function openStory(name, bytes, fromDisk) {
@@ -320,7 +342,7 @@ async function openStory(name, bytes, fromDisk) {
     if (!letGo)
         ({key, letGo, note} = await claimElsewhere(key));
     const game = original ?? await storage.keptGame(key) ??
-                 (letGo ? await storage.earlierGame(opened.name) : undefined);
+                 (letGo ? await otherVersion(opened.name, key) : undefined);
     engine?.end();
     release();
     engine = spare;
@@ -347,7 +369,7 @@ async function openStory(name, bytes, fromDisk) {
         kept.header = game.header;
         kept.events = game.events;
         await resume(note, game.earlier === true);
-        if (game.earlier)
+        if (game.unkeyed)
             await storage.forgetEarlierGame(opened.name).catch(() => {});
     }
     try {

@@ -63,13 +63,13 @@ export function asKept(save) {
 }
 
 // A game the page kept before games had keys of their own: the whole save under the story's
-// name alone, as {header, events}; it is brought back once, then kept as the others are.
+// name alone, as {header, events}. Once brought back it is kept as the others are, and
+// forgotten here.
 export async function earlierGame(name) {
     try {
         const save = await transaction(['saves'], 'readonly', saves => saves.get(name));
-        if (typeof save !== 'string')
-            return undefined;
-        return {...asKept(save), earlier: true};
+        return typeof save === 'string' ? {...asKept(save), earlier: true, unkeyed: true}
+                                        : undefined;
     } catch {
         return undefined;
     }
@@ -77,6 +77,18 @@ export async function earlierGame(name) {
 
 export const forgetEarlierGame = name =>
     transaction(['saves'], 'readwrite', saves => saves.delete(name));
+
+// The keys of the games of other stories, or other versions of this one, kept under the same
+// name (not their copies, nor games set aside).
+export async function otherVersions(name, key) {
+    try {
+        const keys = await transaction(['games'], 'readonly', games => games.getAllKeys());
+        return keys.filter(other => other !== key && other.startsWith(name + ' ') &&
+                                    /^[0-9a-f]{16}$/.test(other.slice(name.length + 1)));
+    } catch {
+        return [];
+    }
+}
 
 // A game kept whole: a new game, a game brought back from a save, a copy.
 export function keepGame(key, game) {
