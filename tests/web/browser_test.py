@@ -108,7 +108,9 @@ def stop_a_runaway_turn(page):
     done = page.done() + 1
     page.find("#Input1").send_keys("беда", Keys.ENTER)
     busy = page.find("#Busy")
-    WebDriverWait(page.driver, 10, poll_frequency=0.02).until(lambda _: busy.is_displayed())
+    WebDriverWait(page.driver, 30, poll_frequency=0.02).until(
+        lambda _: busy.is_displayed() or page.done() >= done)
+    check("«Остановить» shown during the turn", busy.is_displayed(), True)
     latency = page.driver.execute_async_script("""
         const started = performance.now(), done = arguments[0];
         document.querySelector('#Bar summary').click();
