@@ -328,10 +328,19 @@ async function otherVersion(name, key) {
 }
 
 // A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
-// bytes are no story; the author has been told why.
+// bytes are no story, the author told why, or when the player stopped the opening of a story
+// that reads too long; the game played before goes on.
 async function openStory(name, bytes, fromDisk) {
     const spare = newEngine();
-    const opened = await openIn(spare, bytes, name);
+    let opened;
+    try {
+        opened = await waitFor(spare, openIn(spare, bytes, name), 'История открывается');
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        tell(`Открытие истории ${name} остановлено.`);
+        return false;
+    }
     if (!opened.story) {
         spare.end();
         await messages.present(opened.messages, true);
