@@ -1,13 +1,19 @@
 #include "WebGame.h"
 
 #include "engine/Text.h"
+#include "game/ScreenText.h"
 #include "player/HowToPlay.h"
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+
 using emscripten::val;
 
-WebGame::WebGame() : m_game(*this, *this) {}
+WebGame::WebGame() : m_game(*this, *this) {
+    m_game.SetRecord(this);
+    m_game.KeepHistory(true);
+}
 
 bool WebGame::Open(const std::string &bytes, const std::u16string &name) {
     return m_game.LoadBytes(bytes, name);
@@ -17,8 +23,12 @@ void WebGame::Begin() {
     m_game.Begin();
 }
 
-void WebGame::Turn(const std::u16string &line) {
-    m_game.Turn(line);
+val WebGame::Turn(const std::u16string &line) {
+    const TurnOutcome outcome = m_game.Turn(line);
+    val result = val::object();
+    result.set("played", outcome.played);
+    result.set("stopped", outcome.stopped);
+    return result;
 }
 
 std::u16string WebGame::Undo() {
@@ -33,19 +43,65 @@ void WebGame::Restart() {
     m_game.Restart();
 }
 
-val WebGame::Restore(const std::string &save) {
-    const ReplayResult result = m_game.Restore(save);
+val WebGame::Restore(const std::string &save, val progress) {
+    const ReplayResult result = m_game.Restore(save, [&](std::size_t done, std::size_t total) {
+        progress(double(done), double(total));
+        return true;
+    });
     val report = val::object();
     report.set("done", result.done);
     report.set("note", result.done ? DescribeReplay(result) : result.error);
     return report;
 }
 
-val WebGame::TypedLines() const {
+val WebGame::TypedLines() {
+    const TypedLines::News news = m_game.Typed().Since(m_typedSeen);
     val lines = val::array();
-    for (const std::u16string &line : m_game.Typed().Lines())
+    for (const std::u16string &line : news.lines)
         lines.call<void>("push", line);
-    return lines;
+    val shown = val::object();
+    shown.set("anew", news.anew);
+    shown.set("lines", lines);
+    return shown;
+}
+
+std::u16string WebGame::GameKey() const {
+    static const char16_t digits[] = u"0123456789abcdef";
+    std::u16string key = StoryName() + u" ";
+    const std::uint64_t digest = m_game.Header().storyDigest;
+    for (int shift = 60; shift >= 0; shift -= 4)
+        key += digits[(digest >> shift) & 15];
+    return key;
+}
+
+std::u16string WebGame::HistoryText() const {
+    const std::vector<std::u16string> &history = m_game.History();
+    const std::size_t forgotten = std::min(m_game.ForgottenExchanges(), history.size());
+    std::u16string text;
+    if (forgotten > 0)
+        text = u"[…] Начало игры не показано: оно забыто, чтобы игра уместилась в памяти. "
+               u"Забыто ходов: " +
+               DecimalText(static_cast<long long>(forgotten)) + u".\n\n";
+    for (std::size_t i = forgotten; i < history.size(); ++i) {
+        const std::u16string exchange = WithLineFeeds(history[i]);
+        text += exchange;
+        // An empty line between exchanges, however the last one ended.
+        if (i + 1 < history.size())
+            text += !exchange.empty() && exchange.back() != u'\n' ? u"\n\n" : u"\n";
+    }
+    return text;
+}
+
+val WebGame::TakeRecord() {
+    val record = val::object();
+    record.set("replaced", m_replaced);
+    val events = val::array();
+    for (const std::string &event : m_events)
+        events.call<void>("push", event);
+    record.set("events", events);
+    m_events.clear();
+    m_replaced = false;
+    return record;
 }
 
 std::u16string WebGame::Screen() const {
@@ -82,19 +138,6 @@ val WebGame::TakeMessages() {
     return messages;
 }
 
-// The game keeps what the console shows; the page only learns that its start is to be shown.
-void WebGame::AddText(std::u16string_view) {
-    m_atEnd = false;
-}
-
-void WebGame::Enter() {
-    m_atEnd = false;
-}
-
-void WebGame::ClearText() {
-    m_atEnd = false;
-}
-
 void WebGame::RefillInput(std::u16string_view text) {
     m_input = text;
     m_refilled = true;
@@ -121,11 +164,15 @@ EMSCRIPTEN_BINDINGS(zuft) {
         .function("canUndo", &WebGame::CanUndo)
         .function("canRedo", &WebGame::CanRedo)
         .function("saveText", &WebGame::SaveText)
+        .function("saveHeader", &WebGame::SaveHeaderText)
         .function("restore", &WebGame::Restore)
         .function("storyName", &WebGame::StoryName)
+        .function("gameKey", &WebGame::GameKey)
         .function("typedLines", &WebGame::TypedLines)
+        .function("historyText", &WebGame::HistoryText)
+        .function("turnAnswer", &WebGame::TurnAnswer)
+        .function("takeRecord", &WebGame::TakeRecord)
         .function("screen", &WebGame::Screen)
-        .function("screenAtEnd", &WebGame::ScreenAtEnd)
         .function("takeInput", &WebGame::TakeInput)
         .function("takeMessages", &WebGame::TakeMessages);
 }

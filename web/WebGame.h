@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-// The game as the page plays it. The game keeps what the console shows, and the story's messages
-// to the author wait here in order; after each action of the
-// player the page takes both and draws them once, however much the story printed.
-class WebGame : public Console, public AuthorMessages {
+// The game as the page's worker plays it. The game keeps what the console shows, and the
+// story's messages to the author and the events the page keeps wait here in order; after each
+// action of the player the page takes them and draws once, however much the story printed.
+class WebGame : public Console, public AuthorMessages, public GameRecord {
 public:
     WebGame();
 
@@ -20,7 +20,8 @@ public:
     // story; the waiting messages say why.
     bool Open(const std::string &bytes, const std::u16string &name);
     void Begin();
-    void Turn(const std::u16string &line);
+    // One typed line: {played, stopped}.
+    emscripten::val Turn(const std::u16string &line);
     // Why nothing was undone or redone, or empty.
     std::u16string Undo();
     std::u16string Redo();
@@ -29,31 +30,48 @@ public:
     bool CanRedo() const { return m_game.CanRedo(); }
 
     // The save file's text, and a save brought back: {done, note}, where the note is why it was
-    // refused, or what the player should know about the game brought back.
+    // refused, or what the player should know about the game brought back. `progress` hears
+    // (done, total) now and then while the turns are played again.
     std::string SaveText() const { return m_game.SaveText(); }
-    emscripten::val Restore(const std::string &save);
+    std::string SaveHeaderText() const { return FormatSaveHeader(m_game.Header()); }
+    emscripten::val Restore(const std::string &save, emscripten::val progress);
     std::u16string StoryName() const { return m_game.Header().storyName; }
-    emscripten::val TypedLines() const;
+    // The story's name and the digest of its bytes: another story of the same name is another
+    // game.
+    std::u16string GameKey() const;
+    // The lines typed since last asked: {anew, lines}; anew: the page's lines are replaced by
+    // these, not added to (after a restore, or a turn that dropped undone turns).
+    emscripten::val TypedLines();
+    // The whole game so far as «История игры» shows it, an empty line between exchanges.
+    std::u16string HistoryText() const;
+    // What the last turn answered, without the echo of the typed line.
+    std::u16string TurnAnswer() const { return std::u16string(m_game.TurnAnswer()); }
 
-    // What the console holds now, a line break as "\n"; whether its end, rather than its start,
-    // is in view; the text the story put into the input line, if it did since last asked.
+    // What the console holds now, a line break as "\n"; the text the story put into the input
+    // line, if it did since last asked.
     std::u16string Screen() const;
-    bool ScreenAtEnd() const { return m_atEnd; }
     emscripten::val TakeInput();
     // The messages to the author since last asked, oldest first: {title, text, icon, line}.
     emscripten::val TakeMessages();
+    // What to add to the kept game since last asked: {replaced, events}; replaced: the game is
+    // to be kept anew from its save text.
+    emscripten::val TakeRecord();
 
-    void AddText(std::u16string_view text) override;
-    void Enter() override;
-    void ClearText() override;
-    void ShowEnd() override { m_atEnd = true; }
+    // The game keeps what the console shows; the page asks for it once an action is done.
+    void AddText(std::u16string_view) override {}
+    void Enter() override {}
+    void ClearText() override {}
     void RefillInput(std::u16string_view text) override;
     void Show(const AuthorMessage &message) override;
+    void Added(std::string_view event) override { m_events.emplace_back(event); }
+    void Replaced(const Game &) override { m_replaced = true; }
 
 private:
-    bool m_atEnd = false;
     std::u16string m_input;
     bool m_refilled = false;
+    TypedLines::Seen m_typedSeen;
     std::vector<AuthorMessage> m_messages;
+    std::vector<std::string> m_events;
+    bool m_replaced = false;
     Game m_game; // last: it prints into the members above as it is made
 };

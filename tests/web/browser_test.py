@@ -1,111 +1,22 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
-from the disk, and keeps its game across a reload of the page.
+from the disk, and keeps its game across a reload of the page; stops a runaway turn while the
+page stays responsive; keeps two stories of one name apart; lets a second tab of one game play
+a copy; reloads offline; and plays the page built into one file from the disk.
 
-usage: browser_test.py WEB_BUILD GOLDEN_DIR
+usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
+With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
+violation at any impact.
 Exits 77 (skipped) where chromium, chromedriver or selenium is not installed.
 """
-import contextlib
 import pathlib
-import shutil
-import socket
-import subprocess
 import sys
 import tempfile
-import time
+
+from chromium import ActionChains, By, Keys, Page, WebDriverWait, browser, served
 
 WEB, GOLDEN = map(pathlib.Path, sys.argv[1:3])
-SKIPPED = 77
-
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support.ui import WebDriverWait
-except ImportError:
-    print("SKIP: python3-selenium is not installed")
-    sys.exit(SKIPPED)
-for program in ("chromium", "chromedriver"):
-    if not shutil.which(program):
-        print(f"SKIP: {program} is not installed (Debian: chromium, chromium-driver)")
-        sys.exit(SKIPPED)
-
-
-@contextlib.contextmanager
-def served(folder):
-    """A static web server for the folder on a free local port, as a player would run one."""
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        port = probe.getsockname()[1]
-    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1",
-                               "--directory", str(folder), str(port)],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        for _ in range(100):
-            with contextlib.suppress(OSError), socket.create_connection(("127.0.0.1", port)):
-                break
-            time.sleep(0.05)
-        yield f"http://127.0.0.1:{port}/"
-    finally:
-        server.terminate()
-        server.wait()
-
-
-@contextlib.contextmanager
-def browser():
-    with tempfile.TemporaryDirectory() as profile:
-        options = webdriver.ChromeOptions()
-        for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync",
-                     f"--user-data-dir={profile}", "--window-size=800,600"):
-            options.add_argument(flag)
-        driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
-        try:
-            yield driver
-        finally:
-            driver.quit()
-
-
-class Page:
-    def __init__(self, driver):
-        self.driver = driver
-        self.boxes = []  # every box shown to the author, as zuft-cli writes its record
-
-    def find(self, selector):
-        return self.driver.find_element(By.CSS_SELECTOR, selector)
-
-    def done(self):
-        """How many actions of the player the page has finished since it was loaded."""
-        return int(self.find("body").get_attribute("data-done") or 0)
-
-    def settle(self, done=1):
-        """Waits for the page to finish its action number `done`, answering each box with OK."""
-        def settled(driver):
-            box = self.find("#Message")
-            if box.get_attribute("open") is not None:
-                text = box.find_element(By.TAG_NAME, "p").get_attribute("textContent")
-                title = box.find_element(By.TAG_NAME, "h1").get_attribute("textContent")
-                self.boxes.append(f"[{title}] {text}\n")
-                box.find_element(By.CSS_SELECTOR, "button[value=ok]").click()
-                return False
-            return self.done() >= done
-        WebDriverWait(self.driver, 30, poll_frequency=0.02).until(settled)
-
-    def act(self, selector, *keys):
-        done = self.done() + 1
-        self.find(selector).send_keys(*keys)
-        self.settle(done)
-
-    def type(self, line):
-        self.act("#Input1", line, Keys.ENTER)
-
-    def console(self):
-        return self.find("#Output").get_attribute("textContent")
-
-    def story(self):
-        return self.find("#StoryName").text
+AXE = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else None
 
 
 def check(what, actual, expected):
@@ -124,9 +35,47 @@ def play_demo(page):
     check("the boxes for the author",
           "".join(page.boxes).replace("\r", "\n"),
           (GOLDEN / "stories/demo-walkthrough.err").read_text(encoding="utf-8"))
-    page.find("#Input1").send_keys(Keys.ARROW_UP)
+    page.find("#Input1").send_keys("полу", Keys.ARROW_UP)
     check("Up recalls the last line", page.find("#Input1").get_attribute("value"), lines[-1])
+    page.find("#Input1").send_keys(Keys.ARROW_DOWN)
+    check("Down brings the half-typed line back", page.find("#Input1").get_attribute("value"),
+          "полу")
     page.find("#Input1").clear()
+    read_back(page, transcript[:transcript.index("\n>")], ">" + lines[0])
+    keyboard(page)
+
+
+def keyboard(page):
+    """Keys as in the game window: letters typed in the console go to the line; Ctrl+Z with a
+    line typed is the line's own; on an empty line Ctrl+Z undoes and Ctrl+Y redoes a turn;
+    Escape closes a menu."""
+    played = page.console()
+    page.find("#Output").click()
+    ActionChains(page.driver).send_keys("o").perform()
+    page.find("#Input1").send_keys(Keys.CONTROL, "z")
+    check("a key typed in the console", page.find("#Input1").get_attribute("value"), "o")
+    check("Ctrl+Z on a typed line", page.console(), played)
+    page.find("#Input1").clear()
+    page.act("#Input1", Keys.CONTROL, "z")
+    check("Ctrl+Z undoes a turn", page.console() != played, True)
+    page.act("#Input1", Keys.CONTROL, "y")
+    check("Ctrl+Y redoes it", page.console(), played)
+    page.find("#Bar summary").click()
+    page.find("#Input1").send_keys(Keys.ESCAPE)
+    check("Escape closes a menu", page.find("#Bar details").get_attribute("open"), None)
+
+
+def read_back(page, opening, early):
+    """«История игры» (Ctrl+H) holds the whole game; find goes to an early turn."""
+    page.find("#Input1").send_keys(Keys.CONTROL, "h")
+    box = page.find("#History")
+    WebDriverWait(page.driver, 10).until(lambda _: box.get_attribute("open") is not None)
+    history = page.find("#HistoryText").get_attribute("textContent")
+    check("the history starts with the opening", history.startswith(opening), True)
+    page.find("#HistoryFind").send_keys(early, Keys.ENTER)
+    check("find goes to an early turn", page.driver.execute_script(
+        "return getSelection().toString()"), early)
+    page.find("#History button[value=ok]").click()
 
 
 def open_from_disk_and_reload(page):
@@ -143,6 +92,104 @@ def open_from_disk_and_reload(page):
     check("undo after a reload", page.find("#Undo").is_enabled(), True)
 
 
+def story_file(folder, name, *lines):
+    """A story written to the disk as an author saves one: Windows-1251, CR LF."""
+    path = pathlib.Path(folder) / name
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_bytes("\r\n".join(lines).encode("cp1251") + b"\r\n")
+    return str(path)
+
+
+def stop_a_runaway_turn(page, folder):
+    """A turn that runs for seconds, printing without end: the page answers at once meanwhile,
+    shows «Остановить» after half a second, and stopping leaves the game as it was, the line
+    back in the input."""
+    page.act("#fs", story_file(folder, "runaway.teg", "room r", "+func беда,goto rem начало",
+                               "done", "setroom r", "wait", "rem начало:", "goto rem круг",
+                               "rem круг:", "wait", "p " + "щ" * 10000, "goto rem круг"))
+    before = page.console()
+    done = page.done() + 1
+    page.find("#Input1").send_keys("беда", Keys.ENTER)
+    busy = page.find("#Busy")
+    WebDriverWait(page.driver, 30, poll_frequency=0.02).until(
+        lambda _: busy.is_displayed() or page.done() >= done,
+        "neither «Остановить» nor the turn's end")
+    check("«Остановить» shown during the turn", busy.is_displayed(), True)
+    # In one go, so that the turn is still running: a click on a menu is answered at once, and
+    # «Остановить» ends the turn within a quarter of a second.
+    latency, menu, stopped = page.driver.execute_async_script("""
+        const done = arguments[0], clicked = performance.now();
+        document.querySelector('#Bar summary').click();
+        requestAnimationFrame(() => {
+            const latency = performance.now() - clicked, stopping = performance.now();
+            const menu = document.querySelector('#Bar details').open;
+            document.getElementById('Stop').click();
+            const seen = () => document.getElementById('Busy').hidden
+                ? done([latency, menu, performance.now() - stopping]) : setTimeout(seen, 5);
+            seen();
+        });""")
+    check("a click answered during a turn", latency < 200, True)
+    check("a menu opens during a turn", menu, True)
+    check("the turn stopped within a quarter of a second", stopped < 250, True)
+    page.settle(done)
+    check("the console after a stopped turn", page.console(), before)
+    check("the line after a stopped turn", page.find("#Input1").get_attribute("value"), "беда")
+    page.find("#Input1").clear()
+
+
+def same_name_and_two_tabs(page, folder):
+    """Two stories named game.teg keep two games; a second tab on a game plays a copy."""
+    first = story_file(folder, "one/game.teg", "room r", "+text первая", "setroom r")
+    second = story_file(folder, "two/game.teg", "room r", "+text вторая", "setroom r")
+    page.act("#fs", first)
+    page.type("осм")
+    played = page.console()
+    done = page.done() + 1
+    page.find("#fs").send_keys(second)
+    WebDriverWait(page.driver, 30).until(
+        lambda _: page.find("#Confirm").get_attribute("open") is not None)
+    check("another version is asked about", page.find("#ConfirmTitle").text,
+          "Другая версия истории")
+    page.find("#Confirm button[value=new]").click()
+    page.settle(done)
+    check("another story of the same name", "первая" in page.console(), False)
+    page.act("#fs", first)
+    check("the first story's game", page.console(), played)
+    page.driver.switch_to.new_window("tab")
+    page.driver.get(page.url)
+    WebDriverWait(page.driver, 30).until(
+        lambda _: page.find("#Confirm").get_attribute("open") is not None)
+    check("a second tab is told", page.find("#ConfirmTitle").text,
+          "Игра открыта в другой вкладке")
+    page.find("#Confirm button[value=copy]").click()
+    page.settle()
+    check("the copy's game", page.console(), played)
+    check("the copy is said", "копию" in page.find("#Status").text, True)
+    second_tab = page.driver.current_window_handle
+    page.driver.switch_to.window(page.driver.window_handles[0])
+    page.driver.close()
+    page.driver.switch_to.window(second_tab)
+
+
+def accessible(page):
+    """axe-core finds nothing on the page as loaded, with a menu open, and with a box open."""
+    page.driver.execute_script(AXE.read_text(encoding="utf-8"))
+    rules = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
+    def violations(where):
+        found = page.driver.execute_async_script(
+            "axe.run(document, {runOnly: arguments[0]}).then(r => arguments[1](r.violations))",
+            rules)
+        return [f"{where}: {v['id']} ({v['impact']}): {v['nodes'][0]['target']}" for v in found]
+    found = violations("the page")
+    page.find("#Bar details:nth-of-type(2) summary").click()
+    found += violations("the menu «Игра»")
+    page.find("#HistoryShown").click()
+    WebDriverWait(page.driver, 10).until(
+        lambda _: page.find("#History").get_attribute("open") is not None)
+    found += violations("«История игры»")
+    check("violations of axe-core", "\n".join(found), "")
+
+
 def how_to_play(page):
     """«Справка» → «Как играть» shows the core's text, the same that zuft-cli's /help writes."""
     help = (GOLDEN / "game/slash-commands.err").read_text(encoding="utf-8")
@@ -157,12 +204,41 @@ def how_to_play(page):
     box.find_element(By.CSS_SELECTOR, "button[value=ok]").click()
 
 
-with served(WEB) as url, browser() as driver:
+def offline_and_from_a_file(page, stop_server):
+    """Once the service worker keeps the page, a reload without the server plays on; zuft.html
+    plays opened from the disk, where the served page says what to do instead."""
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => setTimeout(arguments[0], 500))")
+    played = page.console()
+    stop_server()
+    page.driver.refresh()
+    page.settle()
+    check("the console reloaded offline", page.console(), played)
+    page.driver.get((WEB / "index.html").resolve().as_uri())
+    check("the page from a file says what to do", page.find("#FromFile").is_displayed(), True)
+    page.driver.get((WEB / "zuft.html").resolve().as_uri())
+    page.settle()
+    check("zuft.html from a file plays", page.story(), "demo.teg")
+    page.type("осм")
+    check("zuft.html plays a turn", page.console().startswith(">осм"), True)
+
+
+with served(WEB) as (url, stop_server), browser() as driver:
     page = Page(driver)
+    page.url = url
     driver.get(url)
     page.settle()
+    if AXE:
+        accessible(page)
+        print("axe-core found nothing on the page")
+        sys.exit(0)
     play_demo(page)
     how_to_play(page)
     open_from_disk_and_reload(page)
-    print("The page played the demo to its end, told how to play, opened a story from the disk "
-          "and kept its game across a reload")
+    with tempfile.TemporaryDirectory() as folder:
+        stop_a_runaway_turn(page, folder)
+        same_name_and_two_tabs(page, folder)
+    offline_and_from_a_file(page, stop_server)
+    print("The page played the demo to its end, told how to play, kept a game across a reload, "
+          "stopped a runaway turn, kept two stories of one name apart and a second tab's copy, "
+          "reloaded offline and played zuft.html from a file")

@@ -2,6 +2,8 @@
 // the game window shows them; in a panel beside the console, which never stops the game; or not
 // at all. The choice is remembered.
 
+import * as pieces from './pieces.js';
+
 const box = document.getElementById('Message');
 const panel = document.getElementById('Panel');
 const modeChoice = document.getElementById('MessageMode');
@@ -41,9 +43,9 @@ function answer(dialog, otherwise) {
 
 // Shows one box and waits for the author to close it: 'ok', or 'skip' for the rest of them.
 function showBox(message, more) {
-    box.querySelector('h1').textContent = message.title;
+    box.querySelector('h2').textContent = message.title;
     const text = box.querySelector('p');
-    text.textContent = lines(message.text);
+    pieces.show(text.querySelector('span'), lines(message.text));
     text.className = message.icon;
     const skip = box.querySelector('.skip');
     skip.hidden = more === 0;
@@ -84,9 +86,25 @@ export async function present(messages, always = false) {
             break;
 }
 
-// Asks a yes-or-no question in a box; resolves to true for «Да».
-export function confirm(question) {
+// Asks a question in a box with a button for each answer ({value: label}); resolves to the
+// value of the one pressed, or `otherwise` for Escape.
+export function choose(title, question, answers, otherwise) {
     const dialog = document.getElementById('Confirm');
+    dialog.querySelector('h2').textContent = title;
     dialog.querySelector('p').textContent = question;
-    return answer(dialog, 'no').then(value => value === 'yes');
+    const buttons = dialog.querySelector('.buttons');
+    buttons.replaceChildren(...Object.entries(answers).map(([value, label]) => {
+        const button = document.createElement('button');
+        button.type = 'submit';
+        button.value = value;
+        button.textContent = label;
+        button.autofocus = value === otherwise;
+        return button;
+    }));
+    return answer(dialog, otherwise);
+}
+
+// Asks a yes-or-no question in a box; resolves to true for «Да».
+export async function confirm(title, question) {
+    return await choose(title, question, {yes: 'Да', no: 'Нет'}, 'no') === 'yes';
 }

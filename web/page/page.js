@@ -1,9 +1,13 @@
 // The page that plays a story: the console and the input line of the game window, the player's
-// actions on the game, and the story files the page opens. Every rule of the game is the core's
-// (zuft.js, zuft.wasm); this script draws what the core holds and keeps the game in the
-// browser after every action.
+// actions on the game, and the story files the page opens. Every rule of the game is the core's,
+// played in a worker (engine.js); this script draws what the core answers, keeps the game in the
+// browser as it is played, and never waits on the engine: a long turn or replay can be stopped.
+import {Engine, Stopped} from './engine.js';
 import * as messages from './messages.js';
+import * as pieces from './pieces.js';
 import * as storage from './storage.js';
+import * as history from './history.js';
+import * as keys from './keys.js';
 
 const $ = id => document.getElementById(id);
 const output = $('Output');
@@ -11,15 +15,14 @@ const input = $('Input1');
 const status = $('Status');
 
 function tell(note) { status.textContent = note; }
-const why = error => error.message ?? String(error);
+const why = error => error?.message || String(error);
 
-const zuft = await createZuft().catch(error => {
-    tell('Игру не удалось загрузить: ' + why(error));
-    throw error;
-});
-let game = null;  // the zuft.Game being played
-let typed = [];   // the lines the player typed in this game, oldest first, for Up and Down
-let recalled = 0; // the line of `typed` that Up and Down stand on; its length for a new line
+let engine = null; // the worker playing the game
+let story = null;  // {name, bytes}: the story being played
+// The game as the browser keeps it: its key (the story's name and digest), its save's header,
+// its events in order, and whether this page writes them (another page may hold the game).
+let kept = null;
+let release = () => {}; // lets another page keep the game once this one no longer plays it
 
 // The player's actions run one after another: a line typed while the boxes of the turn before
 // are open waits for them. The page counts the actions done, so that a test can wait for one.
@@ -37,160 +40,439 @@ function act(action) {
     return queue;
 }
 
-// Shows the console as the core holds it: from its start after the opening, at its end after a
-// turn, as the game window does.
-function draw() {
-    output.textContent = game.screen();
-    output.scrollTop = game.screenAtEnd() ? output.scrollHeight : 0;
-    const refill = game.takeInput();
-    if (refill !== null)
-        input.value = refill;
-    typed = game.typedLines();
-    recalled = typed.length;
-    $('Undo').disabled = !game.canUndo();
-    $('Redo').disabled = !game.canRedo();
+// Something the engine does that may take long: after half a second the page says so and offers
+// «Остановить», which ends the worker at once.
+const busy = $('Busy');
+let stopping = null;
+async function waitFor(worker, asked, what) {
+    let shown = false;
+    const started = Date.now();
+    const show = (text = what) => {
+        shown = true;
+        busy.querySelector('span').textContent = text;
+        busy.hidden = false;
+    };
+    worker.onProgress = (count, total) => {
+        if (Date.now() - started >= 500)
+            show(`${what}: ${count.toLocaleString('ru')} из ${total.toLocaleString('ru')}`);
+    };
+    const timer = setTimeout(() => shown || show(), 500);
+    stopping = () => worker.end();
+    try {
+        return await asked;
+    } finally {
+        clearTimeout(timer);
+        stopping = null;
+        busy.hidden = true;
+    }
 }
+$('Stop').addEventListener('click', () => stopping?.());
+
+function newEngine() {
+    const worker = new Engine((count, total) => worker.onProgress?.(count, total));
+    return worker;
+}
+
+// Shows what the engine answered: the console from its start when it changed (a blank line
+// leaves it where the player scrolled it), and only the turn's new answer for a screen reader.
+let typed = []; // the lines typed in this game, oldest first, for Up and Down
+let shown = null; // what the console shows
+const kMostAnnounced = 10000;
+function draw(state) {
+    if (state.screen !== shown) {
+        shown = state.screen;
+        pieces.show(output, shown);
+        output.scrollTop = 0;
+        // A screen reader reads the start of an answer longer than anyone listens to.
+        $('Answer').textContent = state.answer.length > kMostAnnounced
+                                      ? state.answer.slice(0, kMostAnnounced) + ' […]'
+                                      : state.answer;
+    }
+    if (state.input !== null)
+        input.value = state.input;
+    if (state.typed.anew)
+        typed = state.typed.lines;
+    else
+        typed.push(...state.typed.lines);
+    keys.recallFrom(typed);
+    $('Undo').disabled = !state.canUndo;
+    $('Redo').disabled = !state.canRedo;
+    $('StoryEmpty').hidden = state.screen !== '';
+}
+
+const saveText = game => game.header + game.events.join('');
+
+// Keeps what the action added to the game, an event at a time; a game replaced (brought back
+// from a save) is kept anew whole.
+async function keep(record) {
+    if (record.replaced) {
+        Object.assign(kept, storage.asKept((await engine.ask('saveText')).save));
+        if (kept.writable)
+            await storage.keepGame(kept.key, kept);
+        return;
+    }
+    for (const event of record.events) {
+        kept.events.push(event);
+        if (kept.writable)
+            await storage.addEvent(kept.key, kept.events.length - 1, event);
+    }
+}
+
+// The page that keeps a game tells the pages watching it what the player did, and they do the
+// same in their own workers, so that they show the game as it goes, keeping nothing.
+const watchers = globalThis.BroadcastChannel ? new BroadcastChannel('zuft') : null;
+function tellWatchers(what) {
+    if (kept.writable)
+        watchers?.postMessage({key: kept.key, ...what});
+}
+
+async function follow(what) {
+    if (what.turn !== undefined) {
+        return finish(await engine.ask('turn', {line: what.turn}));
+    }
+    if (what.restart || what.redo)
+        return finish(await engine.ask(what.restart ? 'restart' : 'redo'));
+    Object.assign(kept, await storage.keptGame(kept.key));
+    await rebuild('Игра в другой вкладке изменилась; здесь она показана как есть.');
+}
+
+if (watchers)
+    watchers.onmessage = ({data}) => {
+        if (kept && !kept.writable && data.key === kept.key)
+            act(() => follow(data));
+    };
 
 // After each action: the game is drawn and kept, then the author sees what the story said.
-async function finish() {
-    draw();
+async function finish(state) {
+    draw(state);
     try {
-        await storage.keepSave(game.storyName(), game.saveText());
+        await keep(state.record);
     } catch (error) {
-        tell('Игру не удалось сохранить в браузере: ' + why(error));
+        tell('Игру не удалось сохранить в браузере: ' + storage.whyNotKept(error));
     }
-    await messages.present(game.takeMessages());
+    await messages.present(state.messages);
 }
 
+// A worker with the story open, the game not yet begun. Its messages about the story itself
+// are shown only when the story is opened, not each time a worker is started for it.
+async function openIn(worker, bytes, name) {
+    return worker.ask('open', {bytes, name});
+}
+
+// The game brought back in a new worker from the kept game, after its worker was stopped. A
+// replay stopped too sets the kept game aside and begins the story afresh.
+async function rebuild(note) {
+    engine.end();
+    engine = newEngine();
+    await openIn(engine, story.bytes, story.name);
+    try {
+        const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
+                                    'Игра восстанавливается');
+        if (state.restored.done) {
+            state.record.replaced = false;
+            tell(note);
+            return finish(state);
+        }
+        note = 'Игру не удалось восстановить: ' + state.restored.note;
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        note = 'Восстановление игры остановлено.';
+        engine = newEngine();
+        await openIn(engine, story.bytes, story.name);
+    }
+    await beginAfresh(note);
+}
+
+async function beginAfresh(note) {
+    try {
+        const aside = await storage.setAside(kept.key, kept);
+        note += ` Прежняя игра отложена в браузере как «${aside}»; история начата сначала.`;
+    } catch (error) {
+        note += ` История начата сначала; прежнюю игру не удалось отложить: ` +
+                storage.whyNotKept(error);
+    }
+    kept.events = [];
+    tell(note.trim());
+    await finish(await engine.ask('begin'));
+}
+
+// A turn the engine in the browser could not finish (its worker ran out of stack on jumps
+// nested too deep): the worker is replaced, the game stays as it was before the turn.
+const unplayed = error => 'Ход не сыгран: движку в браузере не хватило ресурсов (' + why(error) +
+                          '). Игра такая же, какой была до этого хода.';
+
 function playTurn() {
+    if (input.readOnly)
+        return;
     const line = input.value;
     input.value = '';
+    keys.typedAnew();
     return act(async () => {
         tell('');
-        game.turn(line);
-        await finish();
+        try {
+            await finish(await waitFor(engine, engine.ask('turn', {line}), 'Ход идёт'));
+            tellWatchers({turn: line});
+        } catch (error) {
+            input.value = line;
+            await rebuild(error instanceof Stopped
+                              ? 'Ход остановлен и не сыгран: игра такая же, какой была до него.'
+                              : unplayed(error));
+        }
     });
 }
 
-function undoOrRedo(undo) {
+// Undo plays the turns since the nearest copy of the story the game keeps; stopped, the game is
+// brought back as it was.
+function undo() {
+    if (input.readOnly)
+        return;
     return act(async () => {
-        tell(undo ? game.undo() : game.redo());
-        await finish();
+        tell('');
+        try {
+            const state = await waitFor(engine, engine.ask('undo'), 'Ход отменяется');
+            tell(state.note);
+            await finish(state);
+            tellWatchers({reload: true});
+        } catch (error) {
+            if (!(error instanceof Stopped))
+                throw error;
+            await rebuild('Отмена хода остановлена: игра осталась такой, какой была.');
+        }
+    });
+}
+
+function redo() {
+    if (input.readOnly)
+        return;
+    return act(async () => {
+        try {
+            const state = await waitFor(engine, engine.ask('redo'), 'Ход возвращается');
+            tell(state.note);
+            await finish(state);
+            tellWatchers({redo: true});
+        } catch (error) {
+            await rebuild(error instanceof Stopped
+                              ? 'Возврат хода остановлен: игра такая же, какой была до него.'
+                              : unplayed(error));
+        }
     });
 }
 
 function restart() {
     return act(async () => {
-        if (!await messages.confirm('Начать историю заново? «Отменить ход» вернёт игру.'))
+        if (!await messages.confirm('Начать заново',
+                                    'Начать историю заново? «Отменить ход» вернёт игру.'))
             return;
         tell('');
-        game.restart();
-        await finish();
+        await finish(await engine.ask('restart'));
+        tellWatchers({restart: true});
     });
 }
 
+// Another page plays this game: this one plays a copy kept apart, or watches keeping nothing.
+async function claimElsewhere(key) {
+    const choice = await messages.choose(
+        'Игра открыта в другой вкладке',
+        'Эта история уже открыта в другой вкладке, и её игра сохраняется там. Здесь можно ' +
+            'играть в копию игры, которая сохраняется отдельно, или только смотреть: тогда ' +
+            'ходы здесь не сохраняются.',
+        {copy: 'Играть в копию', watch: 'Только смотреть'}, 'watch');
+    if (choice === 'copy')
+        for (let copy = 2; copy < 1000; ++copy) {
+            const copyKey = `${key} (копия ${copy})`;
+            const letGo = await storage.claim(copyKey);
+            if (letGo && await storage.keptGame(copyKey) !== undefined)
+                letGo();
+            else if (letGo)
+                return {key: copyKey, letGo, note: 'Здесь вы играете в копию игры из другой ' +
+                                                   'вкладки; она сохраняется отдельно.'};
+        }
+    return {key, letGo: null, note: 'Эта история открыта и в другой вкладке: здесь её игру ' +
+                                    'можно только смотреть, а играют в неё там.'};
+}
+
+// No game is kept for these bytes, but one is for a story of the same name: an earlier version
+// of this story, which the player may play on into this one, or another story, which has its
+// own game. Only the player knows which.
+async function otherVersion(name, key) {
+    const earlier = await storage.earlierGame(name);
+    if (earlier)
+        return earlier;
+    const others = await storage.otherVersions(name, key);
+    if (others.length === 0)
+        return undefined;
+    const choice = await messages.choose(
+        'Другая версия истории',
+        `В браузере сохранена игра истории «${name}» с другим содержимым: это прежняя версия ` +
+            'этой истории или другая история с тем же именем. Продолжить ту игру в этой ' +
+            'версии или начать новую? Та игра останется сохранённой как есть.',
+        {continue: 'Продолжить ту игру', new: 'Начать новую игру'}, 'new');
+    if (choice !== 'continue')
+        return undefined;
+    const game = await storage.keptGame(others[others.length - 1]);
+    return game && {...game, earlier: true};
+}
+
 // A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
-// bytes are no story; the author has been told why.
+// bytes are no story, the author told why, or when the player stopped the opening of a story
+// that reads too long; the game played before goes on.
 async function openStory(name, bytes, fromDisk) {
-    const next = new zuft.Game();
-    if (!next.open(bytes, name)) {
-        await messages.present(next.takeMessages(), true);
-        next.delete();
+    const spare = newEngine();
+    let opened;
+    try {
+        opened = await waitFor(spare, openIn(spare, bytes, name), 'История открывается');
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        tell(`Открытие истории ${name} остановлено.`);
         return false;
     }
-    game?.delete();
-    game = next;
-    $('StoryName').textContent = game.storyName();
-    tell(await resume());
+    if (!opened.story) {
+        spare.end();
+        await messages.present(opened.messages, true);
+        return false;
+    }
+    let key = opened.key, letGo = await storage.claim(key), note = '';
+    const original = letGo ? null : await storage.keptGame(key);
+    if (!letGo)
+        ({key, letGo, note} = await claimElsewhere(key));
+    const game = original ?? await storage.keptGame(key) ??
+                 (letGo ? await otherVersion(opened.name, key) : undefined);
+    engine?.end();
+    release();
+    engine = spare;
+    story = {name, bytes};
+    release = letGo ?? (() => {});
+    kept = {key, header: opened.header, events: [], writable: letGo !== null,
+            copy: key !== opened.key};
+    document.title = `${opened.name} — Зуфт`;
+    // Only watching, the page takes no line and changes nothing of the game.
+    input.readOnly = !kept.writable;
+    for (const id of ['Undo', 'Redo', 'Restart', 'ImportSave'])
+        $(id).hidden = !kept.writable;
+    $('StoryName').textContent = opened.name;
+    storage.askToPersist();
+    await messages.present(opened.messages);
+    if (game === undefined) {
+        tell(note);
+        const state = await engine.ask('begin');
+        if (kept.writable)
+            await storage.keepGame(key, kept).catch(error => tell(
+                'Игру не удалось сохранить в браузере: ' + storage.whyNotKept(error)));
+        await finish(state);
+    } else {
+        kept.header = game.header;
+        kept.events = game.events;
+        await resume(note, game.earlier === true);
+        if (game.unkeyed)
+            await storage.forgetEarlierGame(opened.name).catch(() => {});
+    }
     try {
-        await storage.keepLastStory(fromDisk ? game.storyName() : null, bytes);
+        await storage.keepLastStory(fromDisk ? opened.name : null, bytes);
     } catch (error) {
         tell('Браузер не сохранил историю, после перезагрузки страницы её придётся открыть ' +
-             'снова: ' + why(error));
+             'снова: ' + storage.whyNotKept(error));
     }
-    await finish();
     return true;
 }
 
-// Brings back the game kept for the story just opened, or begins it; says what the player
-// should know about it.
-async function resume() {
-    const kept = await storage.keptSave(game.storyName());
-    if (kept === undefined) {
-        game.begin();
-        return '';
-    }
-    const result = game.restore(kept);
-    if (result.done)
-        return result.note || 'Игра продолжается с того места, где её оставили. ' +
-                                  '«Начать заново» начинает историю сначала.';
-    game.begin();
-    const note = 'Сохранённую игру не удалось продолжить: ' + result.note;
+// Brings back the kept game into the worker just opened; a copy, or a game kept by an
+// earlier version of the page, is kept whole at once.
+async function resume(note, anew) {
     try {
-        const aside = await storage.setSaveAside(game.storyName(), kept);
-        return `${note} История начата сначала, а прежняя игра отложена как «${aside}».`;
+        const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
+                                    'Игра восстанавливается');
+        if (!state.restored.done)
+            return beginAfresh(note + ' Сохранённую игру не удалось продолжить: ' +
+                               state.restored.note);
+        tell((note + ' ' + (state.restored.note ||
+                           'Игра продолжается с того места, где её оставили. «Начать заново» ' +
+                               'начинает историю сначала.')).trim());
+        // The kept game is the one just brought back; a copy of another page's game is kept
+        // whole under its own key.
+        state.record = {replaced: kept.copy || anew, events: []};
+        await finish(state);
     } catch (error) {
-        return `${note} История начата сначала; прежнюю игру не удалось отложить: ${why(error)}`;
+        if (!(error instanceof Stopped))
+            throw error;
+        engine = newEngine();
+        await openIn(engine, story.bytes, story.name);
+        await beginAfresh(note + ' Восстановление игры остановлено.');
     }
 }
 
+// The bundled demo: beside the page, or inside it when the page is built into one file.
 async function openDemo() {
+    if (globalThis.zuftDemo) {
+        const bytes = Uint8Array.from(atob(globalThis.zuftDemo), c => c.charCodeAt(0));
+        return openStory('demo.teg', bytes, false);
+    }
     const response = await fetch('demo.teg');
     if (!response.ok)
         throw new Error(`demo.teg: ${response.status} ${response.statusText}`);
     await openStory('demo.teg', new Uint8Array(await response.arrayBuffer()), false);
 }
 
-// A file the player chose or dropped. No more is read of it than the largest story and one
-// byte: the engine refuses a larger one itself, with the message a file gets everywhere.
+// A file the player chose or dropped: a story opens, a save brings its game back, anything
+// else is refused. No more is read of a story than the largest one and a byte: the engine
+// refuses a larger one itself, with the message a file gets everywhere.
+const largestStory = (64 << 20) + 1;
+const largestSave = 16 << 20;
 function openFile(file) {
     return act(async () => {
-        const bytes = await file.slice(0, zuft.largestStory + 1).arrayBuffer();
+        const start = new TextDecoder().decode(await file.slice(0, 10).arrayBuffer());
+        if (start.startsWith('zuft-save'))
+            return importSave(file);
+        if (!/\.teg$/i.test(file.name)) {
+            tell(`Файл «${file.name}» не открыт: это не история (файл .teg) и не сохранённая ` +
+                 'игра (файл .zsave).');
+            return;
+        }
+        const bytes = await file.slice(0, largestStory).arrayBuffer();
         await openStory(file.name, new Uint8Array(bytes), true);
     });
 }
 
 function exportSave() {
-    return act(() => {
-        const link = document.createElement('a');
-        link.href = URL.createObjectURL(new Blob([game.saveText()], {type: 'text/plain'}));
-        link.download = game.storyName().replace(/\.teg$/i, '') + '.zsave';
-        link.click();
-        setTimeout(() => URL.revokeObjectURL(link.href), 0);
-    });
+    return act(() => download(saveText(kept), story.name.replace(/\.teg$/i, '') + '.zsave'));
 }
 
-function importSave(file) {
-    return act(async () => {
-        if (file.size > zuft.largestSave) {
-            tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
+function download(text, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], {type: 'text/plain;charset=utf-8'}));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
+// A save brought back in a worker of its own: refused or stopped, the game stays as it was.
+async function importSave(file) {
+    if (file.size > largestSave) {
+        tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
+        return;
+    }
+    const save = new TextDecoder().decode(await file.arrayBuffer());
+    const spare = newEngine();
+    try {
+        await openIn(spare, story.bytes, story.name);
+        const state = await waitFor(spare, spare.ask('restore', {save}), 'Игра загружается');
+        if (!state.restored.done) {
+            spare.end();
+            tell(`Игра не загружена из ${file.name}: ${state.restored.note}`);
             return;
         }
-        const result = game.restore(new Uint8Array(await file.arrayBuffer()));
-        tell(result.done ? `Игра загружена из ${file.name}. ${result.note}`.trim()
-                         : `Игра не загружена из ${file.name}: ${result.note}`);
-        await finish();
-    });
+        engine.end();
+        engine = spare;
+        tell(`Игра загружена из ${file.name}. ${state.restored.note}`.trim());
+        await finish(state);
+        tellWatchers({reload: true});
+    } catch (error) {
+        if (!(error instanceof Stopped))
+            throw error;
+        tell(`Загрузка игры из ${file.name} остановлена: игра осталась такой, какой была.`);
+    }
 }
-
-// Enter plays the line; Up and Down recall the lines typed before; Ctrl+Z in an empty line
-// undoes a turn and Ctrl+Shift+Z redoes it, so that they never take an edit of the line back.
-input.addEventListener('keydown', event => {
-    const undoKey = (event.ctrlKey || event.metaKey) && event.code === 'KeyZ';
-    if (event.key === 'Enter')
-        playTurn();
-    else if (event.key === 'ArrowUp' && recalled > 0)
-        input.value = typed[--recalled];
-    else if (event.key === 'ArrowDown' && recalled < typed.length)
-        input.value = typed[++recalled] ?? '';
-    else if (undoKey && event.shiftKey)
-        undoOrRedo(false);
-    else if (undoKey && input.value === '')
-        undoOrRedo(true);
-    else
-        return;
-    event.preventDefault();
-});
 
 // A file chosen in a picker; the picker is emptied, so that the same file can be chosen again.
 function whenChosen(picker, then) {
@@ -202,29 +484,29 @@ function whenChosen(picker, then) {
     });
 }
 whenChosen($('fs'), openFile);
-whenChosen($('SaveFile'), importSave);
+whenChosen($('SaveFile'), file => act(() => importSave(file)));
 
+function showHistory() {
+    return act(async () => history.show((await engine.ask('history')).history));
+}
+
+keys.listen({play: playTurn, undo, redo, history: showHistory});
+history.listen(download);
+$('HistoryShown').addEventListener('click', showHistory);
 $('OpenStory').addEventListener('click', () => $('fs').click());
 $('Demo').addEventListener('click', () => act(openDemo));
-$('Undo').addEventListener('click', () => undoOrRedo(true));
-$('Redo').addEventListener('click', () => undoOrRedo(false));
+$('Undo').addEventListener('click', undo);
+$('Redo').addEventListener('click', redo);
 $('Restart').addEventListener('click', restart);
 $('ExportSave').addEventListener('click', exportSave);
 $('ImportSave').addEventListener('click', () => $('SaveFile').click());
 // «Справка» → «Как играть»: the core's text, as the game window and zuft-cli show it.
-$('HowToPlayShown').addEventListener('click', () => {
-    $('HowToPlay').querySelector('p').textContent = zuft.howToPlay();
+$('HowToPlayShown').addEventListener('click', () => act(async () => {
+    $('HowToPlay').querySelector('p').textContent = (await engine.ask('howToPlay')).text;
     $('HowToPlay').showModal();
-});
+}));
 
-// A menu closes once an item is chosen, or when the player clicks anywhere else.
-document.addEventListener('click', event => {
-    for (const menu of document.querySelectorAll('.menu[open]'))
-        if (!menu.contains(event.target) || event.target.closest('button'))
-            menu.open = false;
-});
-
-// A story file dropped anywhere on the page opens.
+// A file dropped anywhere on the page opens.
 document.addEventListener('dragover', event => {
     event.preventDefault();
     document.body.classList.add('dropping');
@@ -236,6 +518,12 @@ document.addEventListener('drop', event => {
     if (event.dataTransfer.files.length)
         openFile(event.dataTransfer.files[0]);
 });
+
+// Served, the page keeps itself, the engine and the demo for playing offline, and can be
+// installed.
+if (location.protocol.startsWith('http') && 'serviceWorker' in navigator)
+    navigator.serviceWorker.register('offline.js').catch(
+        error => tell('Страница не будет работать без сети: ' + why(error)));
 
 // The page plays the story last opened from the disk, or else the bundled demo.
 act(async () => {
