@@ -68,8 +68,6 @@ def long_game_rows(engine, window):
                          "≤ 1.5×", large / small <= 1.5))
         except (Failed, KeyError) as failure:
             rows.append((label, f"stopped: {failure}", "≤ 1.5×", False))
-    # The web page's row goes here: its turn at the 1,000th and at the 100,000th turn, read from
-    # the results its own measurement leaves in the results folder.
     undo = milliseconds(engine["BM_UndoInLongGame/100000"])
     rows.append(("Undoing a turn in a game of 100,000 turns", f"{undo:.1f} ms", "< 50 ms",
                  undo < 50))
