@@ -27,7 +27,6 @@ private:
     void ListInventory();
     void ListVariables();
     void MatchPhrase(bool knownVerb);
-    bool LineStartsWithPattern(std::u16string_view name, std::u16string_view title);
     bool ItemFunctionUsable(int item, FunctionKind kind) const;
     void ExplainNoMatch(bool knownVerb, bool itemRefuses);
     void ПопробоватьИдти(std::u16string_view Направление);

@@ -23,6 +23,27 @@ constexpr std::initializer_list<std::u16string_view> kVerbs = {
 // as "взять ..." does not walk through the exit "в".
 constexpr std::initializer_list<std::u16string_view> kSingleLetterExits = {u"с", u"ю", u"з", u"в"};
 
+// Whether the typed line begins with the function's name, every "#" of the name standing for
+// the item's title. An empty pattern never matches. Every character compared is paid for.
+bool lineStartsWithPattern(std::u16string_view line, std::u16string_view name,
+                           std::u16string_view title, Work &work) {
+    std::size_t at = 0;
+    for (char16_t c : name) {
+        if (c == u'#') {
+            work += title.size();
+            if (!line.substr(at).starts_with(title))
+                return false;
+            at += title.size();
+        } else {
+            ++work;
+            if (at == line.size() || line[at] != c)
+                return false;
+            ++at;
+        }
+    }
+    return at > 0;
+}
+
 } // namespace
 
 // The first word decides, in this order: the look word, help, inventory, directions, clearing,
@@ -89,38 +110,19 @@ void Player::ListVariables() {
     }
 }
 
-// Whether the typed line begins with the function's name, every "#" of the name standing for
-// the item's title. An empty pattern never matches. Every character compared is paid for.
-bool Player::LineStartsWithPattern(std::u16string_view name, std::u16string_view title) {
-    const std::u16string_view line = m_inputLine;
-    std::size_t at = 0;
-    for (char16_t c : name) {
-        if (c == u'#') {
-            m_story.TurnWork() += title.size();
-            if (!line.substr(at).starts_with(title))
-                return false;
-            at += title.size();
-        } else {
-            ++m_story.TurnWork();
-            if (at == line.size() || line[at] != c)
-                return false;
-            ++at;
-        }
-    }
-    return at > 0;
-}
-
 // A room function answers to a line that begins with its name, exactly as typed; failing that,
 // an item function whose name (with "#" for the item's title) begins the line and that the item
 // allows where it is. The last match wins, and a room function beats every item function.
 void Player::MatchPhrase(bool knownVerb) {
-    const Room &room = m_story.world().Current();
+    const World &world = m_story.world();
+    Work &work = m_story.TurnWork();
+    const Room &room = world.Current();
     std::u16string body;
     int line = 0;
     bool roomMatch = false;
     for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot) {
         const std::u16string &name = room.FuncName[slot];
-        m_story.TurnWork() += name.size();
+        work += name.size();
         if (!name.empty() && !isOneOf(name, kSingleLetterExits) && m_inputLine.starts_with(name)) {
             roomMatch = true;
             body = room.FuncBody[slot];
@@ -138,11 +140,11 @@ void Player::MatchPhrase(bool knownVerb) {
             phrase += m_words[std::size_t(i)];
         }
         for (std::size_t i = 0; i <= kLastSlot && m_story.Spend(0); ++i) {
-            const Item &item = m_story.world().Items[i];
-            if (!phrase.empty() && SameName(phrase, item.Title, m_story.TurnWork()))
+            const Item &item = world.Items[i];
+            if (!phrase.empty() && SameName(phrase, item.Title, work))
                 itemNamed = true;
             for (std::size_t slot = 0; slot <= kLastFunctionSlot; ++slot) {
-                if (!LineStartsWithPattern(item.FuncName[slot], item.Title) ||
+                if (!lineStartsWithPattern(m_inputLine, item.FuncName[slot], item.Title, work) ||
                     !ItemFunctionUsable(int(i), item.FuncKind[slot]))
                     continue;
                 itemFunctionFound = true;
