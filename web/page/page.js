@@ -222,42 +222,30 @@ function playTurn() {
     });
 }
 
-// Undo plays the turns since the nearest copy of the story the game keeps; stopped, the game is
-// brought back as it was.
-function undo() {
+// Undo and redo play turns again in the game's worker, undo from the nearest copy of the story
+// the game keeps; stopped, or failing, the game is brought back as it was.
+function stepThroughTurns(action, busy, stoppedNote, told) {
     if (input.readOnly)
         return;
     return act(async () => {
         tell('');
         try {
-            const state = await waitFor(engine, engine.ask('undo'), 'Ход отменяется');
+            const state = await waitFor(engine, engine.ask(action), busy);
             tell(state.note);
             await finish(state);
-            tellWatchers({reload: true});
+            tellWatchers(told);
         } catch (error) {
-            if (!(error instanceof Stopped))
-                throw error;
-            await rebuild('Отмена хода остановлена: игра осталась такой, какой была.');
+            await rebuild(error instanceof Stopped ? stoppedNote : unplayed(error));
         }
     });
 }
 
-function redo() {
-    if (input.readOnly)
-        return;
-    return act(async () => {
-        try {
-            const state = await waitFor(engine, engine.ask('redo'), 'Ход возвращается');
-            tell(state.note);
-            await finish(state);
-            tellWatchers({redo: true});
-        } catch (error) {
-            await rebuild(error instanceof Stopped
-                              ? 'Возврат хода остановлен: игра такая же, какой была до него.'
-                              : unplayed(error));
-        }
-    });
-}
+const undo = () => stepThroughTurns(
+    'undo', 'Ход отменяется', 'Отмена хода остановлена: игра осталась такой, какой была.',
+    {reload: true});
+const redo = () => stepThroughTurns(
+    'redo', 'Ход возвращается', 'Возврат хода остановлен: игра такая же, какой была до него.',
+    {redo: true});
 
 function restart() {
     return act(async () => {
