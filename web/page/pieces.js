@@ -8,18 +8,20 @@ const kPiece = 4096;
 export function show(element, text) {
     const pieces = document.createDocumentFragment();
     for (let start = 0; start < text.length;) {
-        let end = Math.min(start + kPiece, text.length);
-        const lineEnd = text.lastIndexOf('\n', end - 1);
-        if (end < text.length && lineEnd >= start + kPiece / 2)
-            end = lineEnd + 1;
+        // The line break is looked for in the piece alone: a text of one endless line is not
+        // searched back to its start for every piece.
+        let part = text.slice(start, start + kPiece);
+        const lineEnd = part.lastIndexOf('\n');
+        if (start + part.length < text.length && lineEnd >= kPiece / 2)
+            part = part.slice(0, lineEnd + 1);
         const piece = document.createElement('span');
         piece.className = 'piece';
-        piece.textContent = text.slice(start, end);
+        piece.textContent = part;
         // Its height until it is laid out: a line for each line break and each 70 characters.
-        const lines = piece.textContent.split('\n').length + (end - start) / 70;
+        const lines = part.split('\n').length + part.length / 70;
         piece.style.containIntrinsicSize = `auto ${Math.ceil(lines * 1.25)}em`;
         pieces.append(piece);
-        start = end;
+        start += part.length;
     }
     element.replaceChildren(pieces);
 }
