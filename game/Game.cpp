@@ -174,7 +174,10 @@ StorySnapshot Game::Snapshot() const {
 }
 
 std::u16string Game::ScreenText() const {
-    return WithLineFeeds((m_relay.Cut() ? kCutNote : u"") + m_relay.Screen());
+    // Made in one go: the screen of a turn that printed without end is megabytes long.
+    std::u16string shown = m_relay.Cut() ? WithLineFeeds(kCutNote) : std::u16string();
+    AppendWithLineFeeds(shown, m_relay.Screen());
+    return shown;
 }
 
 TurnOutcome Game::Turn(std::u16string_view line) {

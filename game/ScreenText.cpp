@@ -2,12 +2,16 @@
 
 std::u16string WithLineFeeds(std::u16string_view text) {
     std::u16string shown;
-    shown.reserve(text.size());
+    AppendWithLineFeeds(shown, text);
+    return shown;
+}
+
+void AppendWithLineFeeds(std::u16string &shown, std::u16string_view text) {
+    shown.reserve(shown.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             continue; // the LF that follows makes the break
         shown += c == u'\r' ? u'\n' : c;
     }
-    return shown;
 }

@@ -1,6 +1,5 @@
 #include "TurnAnnouncer.h"
 
-#include "game/ScreenText.h"
 #include "qt/QtText.h"
 
 #include <QAccessible>

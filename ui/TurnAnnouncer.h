@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/ScreenText.h"
+
 #include <QWidget>
 #include <string_view>
 
@@ -20,5 +22,5 @@ public:
     // What a turn's answer printed, as the player reads it: lines separated by LF, without
     // control, format or separator characters, at most kLongest characters.
     static QString PlainText(std::u16string_view answer);
-    static constexpr qsizetype kLongest = 10'000;
+    static constexpr qsizetype kLongest = kMostAnnounced;
 };
