@@ -13,6 +13,12 @@ using emscripten::val;
 WebGame::WebGame() : m_game(*this, *this) {
     m_game.SetRecord(this);
     m_game.KeepHistory(true);
+    m_game.SetInterruption([this] {
+        ++m_checks;
+        if (!m_told.isUndefined())
+            m_told(m_checks);
+        return m_stopAt == 0 || m_checks < m_stopAt;
+    });
 }
 
 bool WebGame::Open(const std::string &bytes, const std::u16string &name) {
@@ -23,8 +29,13 @@ void WebGame::Begin() {
     m_game.Begin();
 }
 
-val WebGame::Turn(const std::u16string &line) {
+val WebGame::Turn(const std::u16string &line, double stopAt, val told) {
+    m_checks = 0;
+    m_stopAt = stopAt;
+    m_told = std::move(told);
     const TurnOutcome outcome = m_game.Turn(line);
+    m_stopAt = 0;
+    m_told = val::undefined();
     val result = val::object();
     result.set("played", outcome.played);
     result.set("stopped", outcome.stopped);
@@ -72,6 +83,14 @@ std::u16string WebGame::GameKey() const {
     for (int shift = 60; shift >= 0; shift -= 4)
         key += digits[(digest >> shift) & 15];
     return key;
+}
+
+std::u16string WebGame::TurnAnswer() const {
+    const std::u16string_view answer = m_game.TurnAnswer();
+    std::u16string said = WithLineFeeds(answer.substr(0, kMostAnnounced));
+    if (answer.size() > kMostAnnounced)
+        said += u" […]";
+    return said;
 }
 
 std::u16string WebGame::HistoryText() const {

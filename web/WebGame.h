@@ -20,8 +20,11 @@ public:
     // story; the waiting messages say why.
     bool Open(const std::string &bytes, const std::u16string &name);
     void Begin();
-    // One typed line: {played, stopped}.
-    emscripten::val Turn(const std::u16string &line);
+    // One typed line: {played, stopped}. `told` hears how many times the turn has checked
+    // whether to go on; when `stopAt` is not 0 the turn stops at that check, as its work budget
+    // stops a turn. The page stops a turn by ending its worker and playing it again in a fresh
+    // one up to the check it had reached, which ends it where the player stopped it.
+    emscripten::val Turn(const std::u16string &line, double stopAt, emscripten::val told);
     // Why nothing was undone or redone, or empty.
     std::u16string Undo();
     std::u16string Redo();
@@ -44,8 +47,9 @@ public:
     emscripten::val TypedLines();
     // The whole game so far as «История игры» shows it, an empty line between exchanges.
     std::u16string HistoryText() const;
-    // What the last turn answered, without the echo of the typed line.
-    std::u16string TurnAnswer() const { return std::u16string(m_game.TurnAnswer()); }
+    // What a screen reader is to say of the last turn: its answer, without the echo of the typed
+    // line, cut to its start when long.
+    std::u16string TurnAnswer() const;
 
     // What the console holds now, a line break as "\n"; the text the story put into the input
     // line, if it did since last asked.
@@ -73,5 +77,9 @@ private:
     std::vector<AuthorMessage> m_messages;
     std::vector<std::string> m_events;
     bool m_replaced = false;
+    // The turn being played: the checks it has made, the one it stops at, who hears of them.
+    double m_checks = 0;
+    double m_stopAt = 0;
+    emscripten::val m_told = emscripten::val::undefined();
     Game m_game; // last: it prints into the members above as it is made
 };

@@ -102,8 +102,8 @@ def story_file(folder, name, *lines):
 
 def stop_a_runaway_turn(page, folder):
     """A turn that runs for seconds, printing without end: the page answers at once meanwhile,
-    shows «Остановить» after half a second, and stopping leaves the game as it was, the line
-    back in the input."""
+    shows «Остановить» after half a second, and stopping ends the turn where it stood, as its
+    work budget ends a turn, with the author told why; an undo takes it back."""
     page.act("#fs", story_file(folder, "runaway.teg", "room r", "+func беда,goto rem начало",
                                "done", "setroom r", "wait", "rem начало:", "goto rem круг",
                                "rem круг:", "wait", "p " + "щ" * 10000, "goto rem круг"))
@@ -131,14 +131,19 @@ def stop_a_runaway_turn(page, folder):
     check("a click answered during a turn", latency < 200, True)
     check("a menu opens during a turn", menu, True)
     check("the turn stopped within a quarter of a second", stopped < 250, True)
+    told = len(page.boxes)
     page.settle(done)
-    check("the console after a stopped turn", page.console(), before)
-    check("the line after a stopped turn", page.find("#Input1").get_attribute("value"), "беда")
-    page.find("#Input1").clear()
+    check("the author told why the turn ended", [box.split("\n")[0] for box in page.boxes[told:]],
+          ["[Ошибка!] Слишком долгий ход без остановки на wait."])
+    check("the stopped turn's answer", page.console().endswith("щ" * 100), True)
+    check("the line after a stopped turn", page.find("#Input1").get_attribute("value"), "")
+    page.act("#Input1", Keys.CONTROL, "z")
+    check("the console after undoing the stopped turn", page.console(), before)
 
 
 def same_name_and_two_tabs(page, folder):
-    """Two stories named game.teg keep two games; a second tab on a game plays a copy."""
+    """Two stories named game.teg keep two games; a second tab on a game plays a copy, and a
+    third only watches until the first is closed, then plays on."""
     first = story_file(folder, "one/game.teg", "room r", "+text первая", "setroom r")
     second = story_file(folder, "two/game.teg", "room r", "+text вторая", "setroom r")
     page.act("#fs", first)

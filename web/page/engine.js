@@ -14,10 +14,15 @@ export class Engine {
     constructor(onProgress) {
         this.waiting = new Map();
         this.asked = 0;
+        this.checks = 0; // how far the turn asked last had gone when last told
         this.worker = new Worker(workerScript());
         this.worker.onmessage = ({data}) => {
             if (data.progress) {
                 onProgress(...data.progress);
+                return;
+            }
+            if (data.checks) {
+                this.checks = data.checks;
                 return;
             }
             const {resolve, reject} = this.waiting.get(data.id);
@@ -37,6 +42,7 @@ export class Engine {
     ask(action, data = {}) {
         return new Promise((resolve, reject) => {
             const id = ++this.asked;
+            this.checks = 0;
             this.waiting.set(id, {resolve, reject});
             this.worker.postMessage({id, action, ...data});
         });

@@ -77,16 +77,12 @@ function newEngine() {
 // leaves it where the player scrolled it), and only the turn's new answer for a screen reader.
 let typed = []; // the lines typed in this game, oldest first, for Up and Down
 let shown = null; // what the console shows
-const kMostAnnounced = 10000;
 function draw(state) {
     if (state.screen !== shown) {
         shown = state.screen;
         pieces.show(output, shown);
         output.scrollTop = 0;
-        // A screen reader reads the start of an answer longer than anyone listens to.
-        $('Answer').textContent = state.answer.length > kMostAnnounced
-                                      ? state.answer.slice(0, kMostAnnounced) + ' […]'
-                                      : state.answer;
+        $('Answer').textContent = state.answer;
     }
     if (state.input !== null)
         input.value = state.input;
@@ -127,9 +123,8 @@ function tellWatchers(what) {
 }
 
 async function follow(what) {
-    if (what.turn !== undefined) {
-        return finish(await engine.ask('turn', {line: what.turn}));
-    }
+    if (what.turn !== undefined)
+        return finish(await engine.ask('turn', {line: what.turn, stopAt: what.stopAt}));
     if (what.restart || what.redo)
         return finish(await engine.ask(what.restart ? 'restart' : 'redo'));
     Object.assign(kept, await storage.keptGame(kept.key));
@@ -159,9 +154,10 @@ async function openIn(worker, bytes, name) {
     return worker.ask('open', {bytes, name});
 }
 
-// The game brought back in a new worker from the kept game, after its worker was stopped. A
-// replay stopped too sets the kept game aside and begins the story afresh.
-async function rebuild(note) {
+// The game brought back in a new worker from the kept game, after its worker was stopped, and
+// then goes on with `then` when given. A replay stopped too sets the kept game aside and begins
+// the story afresh.
+async function rebuild(note, then) {
     engine.end();
     engine = newEngine();
     await openIn(engine, story.bytes, story.name);
@@ -169,8 +165,10 @@ async function rebuild(note) {
         const state = await waitFor(engine, engine.ask('restore', {save: saveText(kept)}),
                                     'Игра восстанавливается');
         if (state.restored.done) {
-            state.record.replaced = false;
             tell(note);
+            if (then)
+                return then();
+            state.record.replaced = false;
             return finish(state);
         }
         note = 'Игру не удалось восстановить: ' + state.restored.note;
@@ -208,18 +206,32 @@ function playTurn() {
     const line = input.value;
     input.value = '';
     keys.typedAnew();
-    return act(async () => {
+    return act(() => {
         tell('');
-        try {
-            await finish(await waitFor(engine, engine.ask('turn', {line}), 'Ход идёт'));
-            tellWatchers({turn: line});
-        } catch (error) {
-            input.value = line;
-            await rebuild(error instanceof Stopped
-                              ? 'Ход остановлен и не сыгран: игра такая же, какой была до него.'
-                              : unplayed(error));
-        }
+        return play(line);
     });
+}
+
+// A typed line played in the game's worker. Stopped by the player, the turn ends where it
+// stood, as its work budget ends a turn that runs too long: the worker is ended at once, and a
+// fresh one brings the game back and plays the turn again up to that point. Stopped again, or
+// failing, the turn is not played: the game stays as it was, the line back in the input.
+async function play(line, stopAt) {
+    try {
+        const state = await waitFor(engine, engine.ask('turn', {line, stopAt}),
+                                    stopAt ? 'Ход останавливается' : 'Ход идёт');
+        await finish(state);
+        tellWatchers({turn: line, stopAt});
+    } catch (error) {
+        if (error instanceof Stopped && !stopAt) {
+            const reached = Math.max(engine.checks, 1);
+            return rebuild('', () => play(line, reached));
+        }
+        input.value = line;
+        await rebuild(error instanceof Stopped
+                          ? 'Ход остановлен и не сыгран: игра такая же, какой была до него.'
+                          : unplayed(error));
+    }
 }
 
 // Undo and redo play turns again in the game's worker, undo from the nearest copy of the story

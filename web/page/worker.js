@@ -19,6 +19,7 @@ function state() {
         typed: game.typedLines(),
         messages: game.takeMessages(),
         record: game.takeRecord(),
+        memory: zuft.HEAP8.buffer.byteLength,
     };
 }
 
@@ -30,6 +31,17 @@ function progress(done, total) {
         return;
     lastTold = now;
     postMessage({progress: [done, total]});
+}
+
+// How far a turn has gone, told at most twenty times a second: the page stops a turn by ending
+// this worker and playing the turn again in a fresh one up to the last check it heard of.
+let lastChecked = 0;
+function checked(count) {
+    const now = Date.now();
+    if (now - lastChecked < 50)
+        return;
+    lastChecked = now;
+    postMessage({checks: count});
 }
 
 const actions = {
@@ -45,8 +57,9 @@ const actions = {
         game.begin();
         return state();
     },
-    turn({line}) {
-        const outcome = game.turn(line);
+    turn({line, stopAt}) {
+        lastChecked = 0;
+        const outcome = game.turn(line, stopAt ?? 0, checked);
         return {...outcome, ...state()};
     },
     undo() { return {note: game.undo(), ...state()}; },
