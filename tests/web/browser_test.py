@@ -1,8 +1,9 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
 from the disk, and keeps its game across a reload of the page; stops a runaway turn while the
-page stays responsive; keeps two stories of one name apart; lets a second tab of one game play
-a copy; reloads offline; and plays the page built into one file from the disk.
+page stays responsive, and ends it where it stood; keeps two stories of one name apart; lets a
+second tab of one game play a copy, and a tab only watching it play on once the first is
+closed; reloads offline; and plays the page built into one file from the disk.
 
 usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
 With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
@@ -170,10 +171,24 @@ def same_name_and_two_tabs(page, folder):
     page.settle()
     check("the copy's game", page.console(), played)
     check("the copy is said", "копию" in page.find("#Status").text, True)
-    second_tab = page.driver.current_window_handle
+    copy_tab = page.driver.current_window_handle
+    page.driver.switch_to.new_window("tab")
+    page.driver.get(page.url)
+    WebDriverWait(page.driver, 30).until(
+        lambda _: page.find("#Confirm").get_attribute("open") is not None)
+    page.find("#Confirm button[value=watch]").click()
+    page.settle()
+    check("the watching tab takes no line", page.find("#Input1").get_attribute("readonly"), "true")
+    watching_tab = page.driver.current_window_handle
     page.driver.switch_to.window(page.driver.window_handles[0])
     page.driver.close()
-    page.driver.switch_to.window(second_tab)
+    page.driver.switch_to.window(watching_tab)
+    page.settle(2)
+    check("the watching tab takes over", "теперь игра идёт" in page.find("#Status").text, True)
+    page.type("осм")
+    check("and plays on", page.console().startswith(">осм"), True)
+    page.driver.close()
+    page.driver.switch_to.window(copy_tab)
 
 
 def accessible(page):
@@ -245,5 +260,6 @@ with served(WEB) as (url, stop_server), browser() as driver:
         same_name_and_two_tabs(page, folder)
     offline_and_from_a_file(page, stop_server)
     print("The page played the demo to its end, told how to play, kept a game across a reload, "
-          "stopped a runaway turn, kept two stories of one name apart and a second tab's copy, "
+          "stopped a runaway turn, kept two stories of one name apart, a second tab's copy and a "
+          "watching tab taking over, "
           "reloaded offline and played zuft.html from a file")

@@ -23,6 +23,7 @@ let story = null;  // {name, bytes}: the story being played
 // its events in order, and whether this page writes them (another page may hold the game).
 let kept = null;
 let release = () => {}; // lets another page keep the game once this one no longer plays it
+let stopWaiting = () => {}; // a page only watching gives up waiting to keep the game
 
 // The player's actions run one after another: a line typed while the boxes of the turn before
 // are open waits for them. The page counts the actions done, so that a test can wait for one.
@@ -292,6 +293,30 @@ async function claimElsewhere(key) {
                                     'можно только смотреть, а играют в неё там.'};
 }
 
+// Only watching, the page takes no line and changes nothing of the game.
+function allowPlaying() {
+    input.readOnly = !kept.writable;
+    for (const id of ['Undo', 'Redo', 'Restart', 'ImportSave'])
+        $(id).hidden = !kept.writable;
+}
+
+// A page watching a game plays it on, keeping it, once the page that kept it is closed.
+function takeOverLater(key) {
+    if (!navigator.locks)
+        return;
+    const waiting = new AbortController();
+    stopWaiting = () => waiting.abort();
+    storage.claimWhenFree(key, waiting.signal).then(letGo => act(async () => {
+        if (kept.key !== key)
+            return letGo(); // another story was opened meanwhile
+        release = letGo;
+        kept.writable = true;
+        allowPlaying();
+        Object.assign(kept, await storage.keptGame(key));
+        await rebuild('Вкладка, где шла эта игра, закрыта: теперь игра идёт и сохраняется здесь.');
+    }), () => {});
+}
+
 // No game is kept for these bytes, but one is for a story of the same name: an earlier version
 // of this story, which the player may play on into this one, or another story, which has its
 // own game. Only the player knows which.
@@ -341,16 +366,16 @@ async function openStory(name, bytes, fromDisk) {
                  (letGo ? await otherVersion(opened.name, key) : undefined);
     engine?.end();
     release();
+    stopWaiting();
     engine = spare;
     story = {name, bytes};
     release = letGo ?? (() => {});
     kept = {key, header: opened.header, events: [], writable: letGo !== null,
             copy: key !== opened.key};
     document.title = `${opened.name} — Зуфт`;
-    // Only watching, the page takes no line and changes nothing of the game.
-    input.readOnly = !kept.writable;
-    for (const id of ['Undo', 'Redo', 'Restart', 'ImportSave'])
-        $(id).hidden = !kept.writable;
+    allowPlaying();
+    if (!kept.writable)
+        takeOverLater(key);
     $('StoryName').textContent = opened.name;
     storage.askToPersist();
     await messages.present(opened.messages);

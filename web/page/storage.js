@@ -165,3 +165,10 @@ export function claim(key) {
         'zuft ' + key, {ifAvailable: true},
         lock => lock ? new Promise(release => resolve(release)) : resolve(null)));
 }
+
+// The game once the page that keeps it lets it go, closed or gone on to another story: resolves
+// to a function that lets it go in turn; `signal` gives up waiting.
+export function claimWhenFree(key, signal) {
+    return new Promise((resolve, reject) => navigator.locks.request(
+        'zuft ' + key, {signal}, () => new Promise(release => resolve(release))).catch(reject));
+}
