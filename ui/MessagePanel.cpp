@@ -18,10 +18,6 @@
 
 namespace {
 
-// A message longer than this is kept cut: the list is for finding a message, and a story may
-// send the same huge trace thousands of times.
-constexpr qsizetype kLongestKept = 2000;
-
 struct Entry {
     int line;
     QString title;
@@ -29,11 +25,7 @@ struct Entry {
 };
 
 Entry entryOf(const AuthorMessage &message) {
-    const auto cut = std::u16string_view(message.text).substr(0, kLongestKept);
-    QString text = ToQString(cut);
-    if (cut.size() < message.text.size())
-        text += QStringLiteral(" […]");
-    return {message.line, ToQString(message.title), text};
+    return {message.line, ToQString(message.title), ToQString(PanelEntryText(message.text))};
 }
 
 QString lineText(int line) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AuthorMessages.h"
+#include "game/PanelEntry.h"
 
 #include <QList>
 #include <QWidget>
@@ -21,7 +22,7 @@ class MessagePanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMostEntries = 1000;
+    static constexpr int kMostEntries = kMostPanelEntries;
 
     explicit MessagePanel(QWidget *parent = nullptr);
     ~MessagePanel() override;

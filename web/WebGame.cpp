@@ -1,6 +1,7 @@
 #include "WebGame.h"
 
 #include "engine/Text.h"
+#include "game/PanelEntry.h"
 #include "game/ScreenText.h"
 #include "player/HowToPlay.h"
 
@@ -144,6 +145,7 @@ val forPage(const AuthorMessage &message) {
                       : message.icon == MessageIcon::Exclamation ? "warning"
                                                                  : "");
     shown.set("line", message.line);
+    shown.set("entry", PanelEntryText(message.text));
     return shown;
 }
 
@@ -170,6 +172,7 @@ EMSCRIPTEN_BINDINGS(zuft) {
     // The page reads no more of a file than these, so that a huge file cannot take its memory.
     emscripten::constant("largestStory", double(kMaxStoryBytes));
     emscripten::constant("largestSave", double(kLargestSave));
+    emscripten::constant("mostPanelEntries", kMostPanelEntries);
     // «Справка» → «Как играть»: the text every front end shows.
     emscripten::function("howToPlay", &HowToPlayText);
     emscripten::class_<WebGame>("Game")

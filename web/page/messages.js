@@ -8,9 +8,12 @@ const box = document.getElementById('Message');
 const panel = document.getElementById('Panel');
 const modeChoice = document.getElementById('MessageMode');
 
-// The panel keeps the newest messages; older ones are dropped from its top.
-const kMostInPanel = 1000;
-const kLongestInPanel = 2000;
+// The panel keeps the newest messages, as many as the engine says; older ones are dropped from
+// its top.
+let mostInPanel = 1000;
+export function keepInPanel(most) {
+    mostInPanel = most;
+}
 
 let mode = 'boxes';
 try {
@@ -53,22 +56,22 @@ function showBox(message, more) {
     return answer(box, 'ok');
 }
 
-// The panel's line for one message; of a message longer than anyone reads there, its start.
+// The panel's line for one message; of a message longer than anyone reads there, its start, as
+// the engine cut it.
 function panelItem(message) {
     const item = document.createElement('li');
     const where = message.line ? ` (строка ${message.line})` : '';
     item.innerHTML = '<b></b><span class="line"></span>\n';
     item.querySelector('b').textContent = message.title;
     item.querySelector('.line').textContent = where;
-    const text = lines(message.text);
-    item.append(text.length > kLongestInPanel ? text.slice(0, kLongestInPanel) + ' […]' : text);
+    item.append(lines(message.entry));
     return item;
 }
 
 function addToPanel(messages) {
     const list = panel.querySelector('ol');
     list.append(...messages.map(panelItem));
-    while (list.childElementCount > kMostInPanel)
+    while (list.childElementCount > mostInPanel)
         list.firstElementChild.remove();
     panel.scrollTop = panel.scrollHeight;
 }

@@ -377,6 +377,7 @@ async function openStory(name, bytes, fromDisk) {
     if (!kept.writable)
         takeOverLater(key);
     $('StoryName').textContent = opened.name;
+    messages.keepInPanel(opened.mostPanelEntries);
     storage.askToPersist();
     await messages.present(opened.messages);
     if (game === undefined) {

@@ -51,7 +51,8 @@ const actions = {
         if (!game.open(bytes, name))
             return {story: false, messages: game.takeMessages()};
         return {story: true, name: game.storyName(), key: game.gameKey(),
-                header: game.saveHeader(), messages: game.takeMessages()};
+                header: game.saveHeader(), messages: game.takeMessages(),
+                mostPanelEntries: zuft.mostPanelEntries};
     },
     begin() {
         game.begin();
