@@ -1,9 +1,10 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
-from the disk, and keeps its game across a reload of the page; stops a runaway turn while the
-page stays responsive, and ends it where it stood; keeps two stories of one name apart; lets a
-second tab of one game play a copy, and a tab only watching it play on once the first is
-closed; reloads offline; and plays the page built into one file from the disk.
+from the disk, and keeps its game across a reload of the page; reflows on a phone and at 200%
+zoom; stops a runaway turn while the page stays responsive, and ends it where it stood; keeps
+two stories of one name apart; lets a second tab of one game play a copy, and a tab only
+watching it play on once the first is closed; can be installed; reloads offline; and plays the
+page built into one file from the disk.
 
 usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
 With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
@@ -77,6 +78,36 @@ def read_back(page, opening, early):
     check("find goes to an early turn", page.driver.execute_script(
         "return getSelection().toString()"), early)
     page.find("#History button[value=ok]").click()
+
+
+def on_a_phone_and_zoomed(page):
+    """On a 390 px phone and at 200% zoom (400 px wide), the page reflows: no sideways scroll,
+    the panel under the console and as wide, the input line in view with 16 px text and the
+    phone's send key, menu items at least 24 px high; a turn plays."""
+    layout = """
+        const box = id => document.getElementById(id).getBoundingClientRect();
+        const menu = document.querySelector('#Bar details');
+        menu.open = true;
+        const items = [...menu.querySelectorAll('button, summary')].filter(e => e.offsetParent);
+        const low = items.filter(e => e.getBoundingClientRect().height < 24).length;
+        menu.open = false;
+        const input = document.getElementById('Input1');
+        return [document.documentElement.scrollWidth <= innerWidth,
+                box('Panel').top >= box('Output').bottom, box('Panel').width === box('Output').width,
+                box('Input1').bottom <= innerHeight, getComputedStyle(input).fontSize,
+                input.enterKeyHint, low];"""
+    page.driver.execute_script("const c = document.getElementById('MessageMode'); "
+                               "c.value = 'panel'; c.dispatchEvent(new Event('change'));")
+    for width, height, scale in ((390, 844, 3), (400, 300, 2)):
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": scale == 3})
+        check(f"the layout {width}×{height}", page.driver.execute_script(layout),
+              [True, True, True, True, "16px", "send", 0])
+        page.type("осм")
+        check(f"a turn at {width}×{height}", page.console().startswith(">осм"), True)
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    page.driver.execute_script("const c = document.getElementById('MessageMode'); "
+                               "c.value = 'boxes'; c.dispatchEvent(new Event('change'));")
 
 
 def open_from_disk_and_reload(page):
@@ -225,10 +256,13 @@ def how_to_play(page):
 
 
 def offline_and_from_a_file(page, stop_server):
-    """Once the service worker keeps the page, a reload without the server plays on; zuft.html
+    """Once the service worker keeps the page, chromium can install it, and a reload without the
+    server plays on; zuft.html
     plays opened from the disk, where the served page says what to do instead."""
     page.driver.execute_async_script(
         "navigator.serviceWorker.ready.then(() => setTimeout(arguments[0], 500))")
+    check("chromium can install the page", page.driver.execute_cdp_cmd(
+        "Page.getInstallabilityErrors", {})["installabilityErrors"], [])
     played = page.console()
     stop_server()
     page.driver.refresh()
@@ -254,12 +288,14 @@ with served(WEB) as (url, stop_server), browser() as driver:
         sys.exit(0)
     play_demo(page)
     how_to_play(page)
+    on_a_phone_and_zoomed(page)
     open_from_disk_and_reload(page)
     with tempfile.TemporaryDirectory() as folder:
         stop_a_runaway_turn(page, folder)
         same_name_and_two_tabs(page, folder)
     offline_and_from_a_file(page, stop_server)
-    print("The page played the demo to its end, told how to play, kept a game across a reload, "
+    print("The page played the demo to its end, told how to play, reflowed on a phone and zoomed in, "
+          "kept a game across a reload, "
           "stopped a runaway turn, kept two stories of one name apart, a second tab's copy and a "
           "watching tab taking over, "
           "reloaded offline and played zuft.html from a file")
