@@ -101,6 +101,9 @@ def on_a_phone_and_zoomed(page):
     for width, height, scale in ((390, 844, 3), (400, 300, 2)):
         page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": scale, "mobile": scale == 3})
+        WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
+            "return document.body.style.height === visualViewport.height + 'px'"),
+            "the page did not fit itself to the new size")
         check(f"the layout {width}×{height}", page.driver.execute_script(layout),
               [True, True, True, True, "16px", "send", 0])
         page.type("осм")
@@ -133,12 +136,14 @@ def story_file(folder, name, *lines):
 
 
 def stop_a_runaway_turn(page, folder):
-    """A turn that runs for seconds, printing without end: the page answers at once meanwhile,
+    """A turn that runs for seconds, printing and seeking a long label without end (on a fast
+    machine a turn that only prints ends before half a second): the page answers at once meanwhile,
     shows «Остановить» after half a second, and stopping ends the turn where it stood, as its
     work budget ends a turn, with the author told why; an undo takes it back."""
     page.act("#fs", story_file(folder, "runaway.teg", "room r", "+func беда,goto rem начало",
                                "done", "setroom r", "wait", "rem начало:", "goto rem круг",
-                               "rem круг:", "wait", "p " + "щ" * 10000, "goto rem круг"))
+                               "rem круг:", "wait", "p " + "щ" * 1000, "goto " + "Щ" * 20000,
+                               "goto rem круг"))
     before = page.console()
     done = page.done() + 1
     page.find("#Input1").send_keys("беда", Keys.ENTER)
