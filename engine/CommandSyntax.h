@@ -8,15 +8,27 @@
 
 // text -> command { separator command }, where each separator stands with one character on
 // either side that is dropped unseen (they are meant to be spaces). A separator in the first
-// position leaves an empty command. `each` gets every command in order; false stops the cutting.
+// position leaves an empty command. Cuts the next command off the front of `rest`; true when it
+// was the last.
+inline bool TakeCommand(std::u16string_view &rest, char16_t separator,
+                        std::u16string_view &command) {
+    const std::size_t p = rest.find(separator);
+    if (p == std::u16string_view::npos) {
+        command = rest;
+        rest = {};
+        return true;
+    }
+    command = rest.substr(0, p > 0 ? p - 1 : 0);
+    rest = rest.substr(std::min(p + 2, rest.size()));
+    return false;
+}
+
+// `each` gets every command of the text in order; false stops the cutting.
 template <typename Each>
 void ForEachCommand(std::u16string_view text, char16_t separator, Each each) {
-    std::u16string_view rest = text;
+    std::u16string_view command;
     for (;;) {
-        const std::size_t p = rest.find(separator);
-        const bool last = p == std::u16string_view::npos;
-        const std::u16string_view command = last ? rest : rest.substr(0, p > 0 ? p - 1 : 0);
-        rest = last ? std::u16string_view() : rest.substr(std::min(p + 2, rest.size()));
+        const bool last = TakeCommand(text, separator, command);
         if (!each(command) || last)
             return;
     }

@@ -93,8 +93,8 @@ void Story::ConditionCom(std::u16string_view Пар) {
         IfCom(parts.elsePart);
         break;
     case Outcome::ElseInAnotherRoom:
+        m_nests.push_back({.kind = Nest::Kind::Trace}); // told once the else part has run
         IfCom(parts.elsePart);
-        Tell({kApplicationTitle, u"n0!", MessageIcon::None, MessageKind::Trace, CommandLine()});
         break;
     case Outcome::Nothing:
         break;

@@ -1,26 +1,7 @@
-#include "DepthGuard.h"
 #include "Story.h"
 #include "Text.h"
 
-namespace {
-
-// Puts back the parameters of the command that was running before this one.
-class ParameterGuard {
-public:
-    ParameterGuard(std::u16string_view &current, std::u16string_view parameter)
-        : m_current(current), m_outer(current) {
-        m_current = parameter;
-    }
-    ~ParameterGuard() { m_current = m_outer; }
-    ParameterGuard(const ParameterGuard &) = delete;
-    ParameterGuard &operator=(const ParameterGuard &) = delete;
-
-private:
-    std::u16string_view &m_current;
-    std::u16string_view m_outer;
-};
-
-} // namespace
+#include <utility>
 
 void Story::RunCommand(ScriptCommand command, std::u16string_view Пар) {
     WorldCommands world = worldCommands();
@@ -79,21 +60,32 @@ void Story::RunCommand(ScriptCommand command, std::u16string_view Пар) {
     }
 }
 
-// Runs one command. The word arrives lower-cased; the parameters exactly as written.
+// Runs one command. The word arrives lower-cased; the parameters exactly as written. A jump or a
+// condition leaves a run or commands to go on inside the command; it ends after them.
 void Story::UseCom(std::u16string_view Ком, std::u16string_view Пар) {
     if (m_commandDepth >= kMaxNestedCommands) {
         StopTurn(u"Слишком глубокая вложенность условий.", Пар,
                  u"не более " + DecimalText(kMaxNestedCommands) + u" вложенных комманд");
         return;
     }
-    const ParameterGuard running(m_parameter, Пар);
-    if (!Spend(kCommandWork + Ком.size() + Пар.size()))
+    const std::u16string_view outer = std::exchange(m_parameter, Пар);
+    if (!Spend(kCommandWork + Ком.size() + Пар.size())) {
+        m_parameter = outer;
         return;
-    DepthGuard nested(m_commandDepth);
+    }
+    ++m_commandDepth;
+    m_nests.push_back({.kind = Nest::Kind::Command, .text = outer});
     if (const CommandWord *command = FindCommand(Ком))
         RunCommand(command->command, Пар);
     else if (!Ком.empty()) // an empty line, or a command that begins with a space: silence
         WarnUnknownCommand(Ком);
+}
+
+// Puts back the parameters of the command that was running before this one.
+void Story::EndCommand(const Nest &command) {
+    m_parameter = command.text;
+    --m_commandDepth;
+    m_nests.pop_back();
 }
 
 void Story::WarnUnknownCommand(std::u16string_view Ком) {

@@ -7,11 +7,11 @@
 // The deepest that jumps and conditions may nest.
 inline constexpr int kMaxNestedRuns = 2000;
 // The deepest that commands may nest. Branches of conditions inside branches nest commands
-// without a jump, and every jump is itself a command, so this bounds all nesting. A level
-// takes up to 2.5 KiB of stack in the unoptimised sanitizer build, so the deepest nesting
-// stays within 5 MiB of the 8 MiB main thread. One more than the runs: a turn's function
-// body is a command before its first jump, and a chain of jumps is to be told as one. The
-// story checker stops at the same depth.
+// without a jump, and every jump is itself a command, so this bounds all nesting. The levels
+// of a run are kept on the heap, a few dozen bytes each, so the bound is there to tell the
+// author of a runaway chain, not to spare the stack. One more than the runs: a turn's
+// function body is a command before its first jump, and a chain of jumps is to be told as
+// one. The story checker, which follows lines on the stack, stops at the same depth.
 inline constexpr int kMaxNestedCommands = kMaxNestedRuns + 1;
 // The most work one turn (or the opening) may do. Every command costs kCommandWork, and
 // every character a command reads, prints, shows the author or compares in a lookup costs

@@ -21,7 +21,9 @@ void Story::Start(std::shared_ptr<const Script> script) {
     m_run.commandLine = 0;
     m_run.lastMessageLine = 0;
     StartTurn();
+    const std::size_t floor = m_nests.size();
     ОбработкаФайла();
+    Drive(floor);
 }
 
 // A story's faults are told in one form, so an author learns to read them at a glance:

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Where the run loop stands in the script.
 struct RunPosition {
@@ -21,6 +22,26 @@ struct RunPosition {
     int commandLine = 0;     // where the commands being run are written; 0: the cursor's line
     int lastMessageLine = 0; // where the command of the last message to the author is written
                              // (see AuthorMessage::line); 0 while none has been sent
+};
+
+// One level of what a story is running: a run of lines, the commands of a text, or a command
+// whose jump or condition is still under way. The levels are kept in a list of their own rather
+// than on the machine's stack, so a story may nest as deep as its limits allow wherever it is
+// played (a worker in a web browser has far less stack than a desktop program).
+struct Nest {
+    enum class Kind {
+        Run,      // lines from the cursor to the next waiting point
+        Commands, // the commands of a text, one after another
+        Command,  // a command, until the run or commands it started have ended
+        Trace,    // tells the author "n0!" once an else part run in another room has ended
+        Line      // puts back where the commands being run are written
+    };
+    Kind kind = Kind::Run;
+    std::u16string_view text = {}; // Commands: what is left to cut; Command: the outer parameters
+    char16_t separator = 0;        // Commands: what stands between them
+    bool underWay = false;         // Run: a line's commands; Commands: a command
+    bool last = false;             // Commands: the command under way is the last
+    int line = 0;                  // Run, Line: the line to put back when it ends
 };
 
 // What the turn (or the opening) has spent of its work, and whether it is being stopped.
@@ -71,6 +92,10 @@ private:
     // The run loop and command splitting
     void ОбработкаФайла();
     void RunCommands(std::u16string_view text, char16_t separator);
+    void Drive(std::size_t floor);
+    void StepRun(Nest &run);
+    void StepCommands(Nest &commands);
+    void EndCommand(const Nest &command);
 
     // The dispatcher and the commands that run, print or jump
     void UseCom(std::u16string_view Ком, std::u16string_view Пар);
@@ -101,8 +126,9 @@ private:
     RunPosition m_run;
     World m_world;
 
-    int m_runDepth = 0;
-    int m_commandDepth = 0;
+    std::vector<Nest> m_nests; // the levels under way, the innermost last
+    int m_runDepth = 0;        // how many of them are runs
+    int m_commandDepth = 0;    // and how many commands
     TurnBudget m_budget;
     std::function<bool()> m_keepGoing;
     std::u16string_view m_parameter; // the parameters of the command being run, for a stop's box

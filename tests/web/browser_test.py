@@ -1,10 +1,10 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
-from the disk, and keeps its game across a reload of the page; reflows on a phone and at 200%
-zoom; stops a runaway turn while the page stays responsive, and ends it where it stood; keeps
-two stories of one name apart; lets a second tab of one game play a copy, and a tab only
-watching it play on once the first is closed; can be installed; reloads offline; and plays the
-page built into one file from the disk.
+from the disk, and keeps its game across a reload of the page; plays a turn of 2,000 nested
+jumps; reflows on a phone and at 200% zoom; stops a runaway turn while the page stays
+responsive, and ends it where it stood; keeps two stories of one name apart; lets a second tab
+of one game play a copy, and a tab only watching it play on once the first is closed; can be
+installed; reloads offline; and plays the page built into one file from the disk.
 
 usage: browser_test.py WEB_BUILD GOLDEN_DIR [AXE_JS]
 With AXE_JS (axe.min.js of axe-core) it checks the page with axe-core instead, and fails on any
@@ -125,6 +125,20 @@ def open_from_disk_and_reload(page):
     check("the story after a reload", page.story(), "all-commands.teg")
     check("the console after a reload", page.console(), played)
     check("undo after a reload", page.find("#Undo").is_enabled(), True)
+
+
+def deep_jumps(page):
+    """A turn that nests 2,000 jumps, as deep as the engine allows, plays as in every host,
+    though the browser gives the worker that plays it far less stack than a desktop program."""
+    case = GOLDEN / "limits/self-jump-in-turn"
+    page.act("#fs", str(case.with_suffix(".teg").resolve()))
+    told = len(page.boxes)
+    for line in case.with_suffix(".in").read_text(encoding="utf-8").splitlines():
+        page.type(line)
+    transcript = case.with_suffix(".out").read_text(encoding="utf-8")
+    check("the nested jumps' last turn", page.console(), transcript[transcript.rindex(">"):])
+    check("the nested jumps' boxes", "".join(page.boxes[told:]).replace("\r", "\n"),
+          case.with_suffix(".err").read_text(encoding="utf-8"))
 
 
 def story_file(folder, name, *lines):
@@ -295,12 +309,14 @@ with served(WEB) as (url, stop_server), browser() as driver:
     how_to_play(page)
     on_a_phone_and_zoomed(page)
     open_from_disk_and_reload(page)
+    deep_jumps(page)
     with tempfile.TemporaryDirectory() as folder:
         stop_a_runaway_turn(page, folder)
         same_name_and_two_tabs(page, folder)
     offline_and_from_a_file(page, stop_server)
     print("The page played the demo to its end, told how to play, reflowed on a phone and zoomed in, "
           "kept a game across a reload, "
+          "played 2,000 nested jumps, "
           "stopped a runaway turn, kept two stories of one name apart, a second tab's copy and a "
           "watching tab taking over, "
           "reloaded offline and played zuft.html from a file")

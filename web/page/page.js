@@ -196,8 +196,8 @@ async function beginAfresh(note) {
     await finish(await engine.ask('begin'));
 }
 
-// A turn the engine in the browser could not finish (its worker ran out of stack on jumps
-// nested too deep): the worker is replaced, the game stays as it was before the turn.
+// A turn the engine in the browser could not finish (its worker failed, say out of memory):
+// the worker is replaced, the game stays as it was before the turn.
 const unplayed = error => 'Ход не сыгран: движку в браузере не хватило ресурсов (' + why(error) +
                           '). Игра такая же, какой была до этого хода.';
 
