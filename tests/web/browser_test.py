@@ -1,8 +1,8 @@
 """The web page in a real browser: headless chromium, driven through chromedriver, plays the
 demo story's walkthrough to its end with the boxes for the author answered, opens another story
 from the disk, and keeps its game across a reload of the page; plays a turn of 2,000 nested
-jumps; reflows on a phone and at 200% zoom; stops a runaway turn while the page stays
-responsive, and ends it where it stood; keeps two stories of one name apart; lets a second tab
+jumps; reflows on a phone and at 200% zoom; stops a runaway opening, and a runaway turn while
+the page stays responsive, ending it where it stood; keeps two stories of one name apart; lets a second tab
 of one game play a copy, and a tab only watching it play on once the first is closed; can be
 installed; reloads offline; and plays the page built into one file from the disk.
 
@@ -149,15 +149,32 @@ def story_file(folder, name, *lines):
     return str(path)
 
 
+# Runs without end, printing and seeking a long label: on a fast machine a loop that only
+# prints spends the whole work of a turn before «Остановить» shows, at half a second.
+ENDLESS = ("rem круг:", "wait", "p " + "щ" * 1000, "goto " + "Щ" * 20000, "goto rem круг")
+
+
+def stop_a_runaway_opening(page, folder):
+    """A story whose opening runs away is stopped as a turn is, and the game played before goes
+    on."""
+    before, done = page.story(), page.done() + 1
+    page.find("#fs").send_keys(story_file(folder, "endless.teg", "goto rem круг", *ENDLESS))
+    WebDriverWait(page.driver, 30, poll_frequency=0.02).until(
+        lambda _: page.find("#Busy").is_displayed(), "no «Остановить» during the opening")
+    page.find("#Stop").click()
+    page.settle(done)
+    check("the opening stopped", page.find("#Status").text,
+          "Открытие истории endless.teg остановлено.")
+    check("the story played before", page.story(), before)
+
+
 def stop_a_runaway_turn(page, folder):
-    """A turn that runs for seconds, printing and seeking a long label without end (on a fast
-    machine a turn that only prints ends before half a second): the page answers at once meanwhile,
-    shows «Остановить» after half a second, and stopping ends the turn where it stood, as its
-    work budget ends a turn, with the author told why; an undo takes it back."""
+    """A turn that runs for seconds: the page answers at once meanwhile, shows «Остановить»
+    after half a second, and stopping ends the turn where it stood, as its work budget ends a
+    turn, with the author told why; an undo takes it back."""
     page.act("#fs", story_file(folder, "runaway.teg", "room r", "+func беда,goto rem начало",
                                "done", "setroom r", "wait", "rem начало:", "goto rem круг",
-                               "rem круг:", "wait", "p " + "щ" * 1000, "goto " + "Щ" * 20000,
-                               "goto rem круг"))
+                               *ENDLESS))
     before = page.console()
     done = page.done() + 1
     page.find("#Input1").send_keys("беда", Keys.ENTER)
@@ -311,12 +328,13 @@ with served(WEB) as (url, stop_server), browser() as driver:
     open_from_disk_and_reload(page)
     deep_jumps(page)
     with tempfile.TemporaryDirectory() as folder:
+        stop_a_runaway_opening(page, folder)
         stop_a_runaway_turn(page, folder)
         same_name_and_two_tabs(page, folder)
     offline_and_from_a_file(page, stop_server)
     print("The page played the demo to its end, told how to play, reflowed on a phone and zoomed in, "
           "kept a game across a reload, "
           "played 2,000 nested jumps, "
-          "stopped a runaway turn, kept two stories of one name apart, a second tab's copy and a "
+          "stopped a runaway opening and a runaway turn, kept two stories of one name apart, a second tab's copy and a "
           "watching tab taking over, "
           "reloaded offline and played zuft.html from a file")

@@ -235,22 +235,25 @@ async function play(line, stopAt) {
     }
 }
 
-// Undo and redo play turns again in the game's worker, undo from the nearest copy of the story
-// the game keeps; stopped, or failing, the game is brought back as it was.
+// Undo, redo and a restart play turns or the opening again in the game's worker, undo from the
+// nearest copy of the story the game keeps; stopped, or failing, the game is brought back as it
+// was.
+async function playAgain(action, busy, stoppedNote, told) {
+    tell('');
+    try {
+        const state = await waitFor(engine, engine.ask(action), busy);
+        tell(state.note ?? '');
+        await finish(state);
+        tellWatchers(told);
+    } catch (error) {
+        await rebuild(error instanceof Stopped ? stoppedNote : unplayed(error));
+    }
+}
+
 function stepThroughTurns(action, busy, stoppedNote, told) {
     if (input.readOnly)
         return;
-    return act(async () => {
-        tell('');
-        try {
-            const state = await waitFor(engine, engine.ask(action), busy);
-            tell(state.note);
-            await finish(state);
-            tellWatchers(told);
-        } catch (error) {
-            await rebuild(error instanceof Stopped ? stoppedNote : unplayed(error));
-        }
-    });
+    return act(() => playAgain(action, busy, stoppedNote, told));
 }
 
 const undo = () => stepThroughTurns(
@@ -265,9 +268,8 @@ function restart() {
         if (!await messages.confirm('Начать заново',
                                     'Начать историю заново? «Отменить ход» вернёт игру.'))
             return;
-        tell('');
-        await finish(await engine.ask('restart'));
-        tellWatchers({restart: true});
+        await playAgain('restart', 'История начинается заново',
+                        'Начало заново остановлено: игра такая же, какой была.', {restart: true});
     });
 }
 
@@ -344,14 +346,17 @@ async function otherVersion(name, key) {
 // that reads too long; the game played before goes on.
 async function openStory(name, bytes, fromDisk) {
     const spare = newEngine();
-    let opened;
-    try {
-        opened = await waitFor(spare, openIn(spare, bytes, name), 'История открывается');
-    } catch (error) {
+    const stopped = error => {
         if (!(error instanceof Stopped))
             throw error;
         tell(`Открытие истории ${name} остановлено.`);
         return false;
+    };
+    let opened;
+    try {
+        opened = await waitFor(spare, openIn(spare, bytes, name), 'История открывается');
+    } catch (error) {
+        return stopped(error);
     }
     if (!opened.story) {
         spare.end();
@@ -364,6 +369,16 @@ async function openStory(name, bytes, fromDisk) {
         ({key, letGo, note} = await claimElsewhere(key));
     const game = original ?? await storage.keptGame(key) ??
                  (letGo ? await otherVersion(opened.name, key) : undefined);
+    // A new game begins before its worker takes the page's place, so that an opening the player
+    // stops leaves the game played before as it was.
+    let begun = null;
+    if (game === undefined)
+        try {
+            begun = await waitFor(spare, spare.ask('begin'), 'История открывается');
+        } catch (error) {
+            letGo?.();
+            return stopped(error);
+        }
     engine?.end();
     release();
     stopWaiting();
@@ -382,11 +397,10 @@ async function openStory(name, bytes, fromDisk) {
     await messages.present(opened.messages);
     if (game === undefined) {
         tell(note);
-        const state = await engine.ask('begin');
         if (kept.writable)
             await storage.keepGame(key, kept).catch(error => tell(
                 'Игру не удалось сохранить в браузере: ' + storage.whyNotKept(error)));
-        await finish(state);
+        await finish(begun);
     } else {
         kept.header = game.header;
         kept.events = game.events;
