@@ -16,6 +16,9 @@ export class Engine {
         this.asked = 0;
         this.checks = 0; // how far the turn asked last had gone when last told
         this.worker = new Worker(workerScript());
+        // The most the engine reads of a story and of a save: the page reads no more of a file.
+        this.limits = this.ask('limits');
+        this.limits.catch(() => {}); // a worker ended before it answered: nobody waits for them
         this.worker.onmessage = ({data}) => {
             if (data.progress) {
                 onProgress(...data.progress);

@@ -341,11 +341,16 @@ async function otherVersion(name, key) {
     return game && {...game, earlier: true};
 }
 
-// A story's bytes: the game kept for it goes on, or it starts from its opening. False when the
-// bytes are no story, the author told why, or when the player stopped the opening of a story
-// that reads too long; the game played before goes on.
+// A story's bytes, or its file: the game kept for it goes on, or it starts from its opening.
+// False when the bytes are no story, the author told why, or when the player stopped the
+// opening of a story that reads too long; the game played before goes on.
 async function openStory(name, bytes, fromDisk) {
     const spare = newEngine();
+    // No more is read of a file than the largest story and a byte: the engine refuses a larger
+    // one itself, with the message a file gets everywhere.
+    if (bytes instanceof Blob)
+        bytes = new Uint8Array(
+            await bytes.slice(0, (await spare.limits).largestStory + 1).arrayBuffer());
     const stopped = error => {
         if (!(error instanceof Stopped))
             throw error;
@@ -455,10 +460,7 @@ async function openDemo() {
 }
 
 // A file the player chose or dropped: a story opens, a save brings its game back, anything
-// else is refused. No more is read of a story than the largest one and a byte: the engine
-// refuses a larger one itself, with the message a file gets everywhere.
-const largestStory = (64 << 20) + 1;
-const largestSave = 16 << 20;
+// else is refused.
 function openFile(file) {
     return act(async () => {
         const start = new TextDecoder().decode(await file.slice(0, 10).arrayBuffer());
@@ -469,8 +471,7 @@ function openFile(file) {
                  'игра (файл .zsave).');
             return;
         }
-        const bytes = await file.slice(0, largestStory).arrayBuffer();
-        await openStory(file.name, new Uint8Array(bytes), true);
+        await openStory(file.name, file, true);
     });
 }
 
@@ -488,12 +489,13 @@ function download(text, name) {
 
 // A save brought back in a worker of its own: refused or stopped, the game stays as it was.
 async function importSave(file) {
-    if (file.size > largestSave) {
+    const spare = newEngine();
+    if (file.size > (await spare.limits).largestSave) {
+        spare.end();
         tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
         return;
     }
     const save = new TextDecoder().decode(await file.arrayBuffer());
-    const spare = newEngine();
     try {
         await openIn(spare, story.bytes, story.name);
         const state = await waitFor(spare, spare.ask('restore', {save}), 'Игра загружается');

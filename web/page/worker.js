@@ -74,6 +74,7 @@ const actions = {
         return {restored: result, ...state()};
     },
     saveText() { return {save: game.saveText()}; },
+    limits() { return {largestStory: zuft.largestStory, largestSave: zuft.largestSave}; },
     howToPlay() { return {text: zuft.howToPlay()}; },
     history() { return {history: game.historyText()}; },
 };
