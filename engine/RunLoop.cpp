@@ -62,23 +62,22 @@ void Story::Drive(std::size_t floor) {
 
 void Story::StepRun(Nest &run) {
     const std::vector<std::u16string> &lines = m_script->lines;
-    bool ends = false;
-    if (std::exchange(run.underWay, false)) {
-        // An inner run that reached the end of the story has ended it for every run.
-        ends = m_budget.unwinding || m_run.cursor >= m_script->LineCount();
-        if (!ends)
-            ++m_run.cursor;
-    }
-    ends = ends || m_run.cursor >= m_script->LineCount();
-    if (!ends && lines[std::size_t(m_run.cursor)] == u"wait") {
-        m_run.lastWait = m_run.cursor;
-        ends = true;
-    }
-    if (ends) {
+    const auto end = [&] {
         m_run.commandLine = run.line;
         --m_runDepth;
         m_nests.pop_back();
-        return;
+    };
+    if (std::exchange(run.underWay, false)) {
+        // An inner run that reached the end of the story has ended it for every run.
+        if (m_budget.unwinding || m_run.cursor >= m_script->LineCount())
+            return end();
+        ++m_run.cursor;
+    }
+    if (m_run.cursor >= m_script->LineCount())
+        return end();
+    if (lines[std::size_t(m_run.cursor)] == u"wait") {
+        m_run.lastWait = m_run.cursor;
+        return end();
     }
     m_run.commandLine = m_run.cursor + 1;
     run.underWay = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScreenText.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,6 +12,7 @@
 inline constexpr int kMostPanelEntries = 1000;
 inline constexpr std::size_t kLongestPanelEntry = 2000;
 
-// A message's text as the list keeps it: its first kLongestPanelEntry characters, and " […]"
-// after them when there were more.
-std::u16string PanelEntryText(std::u16string_view text);
+// A message's text as the list keeps it.
+inline std::u16string PanelEntryText(std::u16string_view text) {
+    return StartOf(text, kLongestPanelEntry);
+}

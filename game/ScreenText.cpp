@@ -6,6 +6,13 @@ std::u16string WithLineFeeds(std::u16string_view text) {
     return shown;
 }
 
+std::u16string StartOf(std::u16string_view text, std::size_t most) {
+    std::u16string start(text.substr(0, most));
+    if (start.size() < text.size())
+        start += u" […]";
+    return start;
+}
+
 void AppendWithLineFeeds(std::u16string &shown, std::u16string_view text) {
     shown.reserve(shown.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -21,3 +21,7 @@ inline constexpr char16_t kCutNote[] =
 
 // A screen reader is given the start of a turn's answer: nobody listens to more.
 inline constexpr std::size_t kMostAnnounced = 10'000;
+
+// The start of a text longer than anyone reads: its first `most` characters, and " […]" after
+// them when there were more.
+std::u16string StartOf(std::u16string_view text, std::size_t most);

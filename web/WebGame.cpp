@@ -87,11 +87,7 @@ std::u16string WebGame::GameKey() const {
 }
 
 std::u16string WebGame::TurnAnswer() const {
-    const std::u16string_view answer = m_game.TurnAnswer();
-    std::u16string said = WithLineFeeds(answer.substr(0, kMostAnnounced));
-    if (answer.size() > kMostAnnounced)
-        said += u" […]";
-    return said;
+    return WithLineFeeds(StartOf(m_game.TurnAnswer(), kMostAnnounced));
 }
 
 std::u16string WebGame::HistoryText() const {

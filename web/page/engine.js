@@ -16,9 +16,6 @@ export class Engine {
         this.asked = 0;
         this.checks = 0; // how far the turn asked last had gone when last told
         this.worker = new Worker(workerScript());
-        // The most the engine reads of a story and of a save: the page reads no more of a file.
-        this.limits = this.ask('limits');
-        this.limits.catch(() => {}); // a worker ended before it answered: nobody waits for them
         this.worker.onmessage = ({data}) => {
             if (data.progress) {
                 onProgress(...data.progress);
@@ -40,6 +37,12 @@ export class Engine {
             event.preventDefault();
             this.fail(new Error(event.message || 'движок игры не запустился'));
         };
+    }
+
+    // The engine's bounds on what the page hands it and shows of it: the most it reads of a story
+    // and of a save, and the most messages the panel keeps. Asked once.
+    limits() {
+        return this.limitsAsked ??= this.ask('limits');
     }
 
     ask(action, data = {}) {

@@ -350,7 +350,7 @@ async function openStory(name, bytes, fromDisk) {
     // one itself, with the message a file gets everywhere.
     if (bytes instanceof Blob)
         bytes = new Uint8Array(
-            await bytes.slice(0, (await spare.limits).largestStory + 1).arrayBuffer());
+            await bytes.slice(0, (await spare.limits()).largestStory + 1).arrayBuffer());
     const stopped = error => {
         if (!(error instanceof Stopped))
             throw error;
@@ -397,7 +397,7 @@ async function openStory(name, bytes, fromDisk) {
     if (!kept.writable)
         takeOverLater(key);
     $('StoryName').textContent = opened.name;
-    messages.keepInPanel(opened.mostPanelEntries);
+    messages.keepInPanel((await engine.limits()).mostPanelEntries);
     storage.askToPersist();
     await messages.present(opened.messages);
     if (game === undefined) {
@@ -490,7 +490,7 @@ function download(text, name) {
 // A save brought back in a worker of its own: refused or stopped, the game stays as it was.
 async function importSave(file) {
     const spare = newEngine();
-    if (file.size > (await spare.limits).largestSave) {
+    if (file.size > (await spare.limits()).largestSave) {
         spare.end();
         tell(`Игра не загружена из ${file.name}: файл слишком велик для сохранения.`);
         return;

@@ -19,7 +19,6 @@ function state() {
         typed: game.typedLines(),
         messages: game.takeMessages(),
         record: game.takeRecord(),
-        memory: zuft.HEAP8.buffer.byteLength,
     };
 }
 
@@ -51,8 +50,7 @@ const actions = {
         if (!game.open(bytes, name))
             return {story: false, messages: game.takeMessages()};
         return {story: true, name: game.storyName(), key: game.gameKey(),
-                header: game.saveHeader(), messages: game.takeMessages(),
-                mostPanelEntries: zuft.mostPanelEntries};
+                header: game.saveHeader(), messages: game.takeMessages()};
     },
     begin() {
         game.begin();
@@ -74,7 +72,10 @@ const actions = {
         return {restored: result, ...state()};
     },
     saveText() { return {save: game.saveText()}; },
-    limits() { return {largestStory: zuft.largestStory, largestSave: zuft.largestSave}; },
+    limits() {
+        return {largestStory: zuft.largestStory, largestSave: zuft.largestSave,
+                mostPanelEntries: zuft.mostPanelEntries};
+    },
     howToPlay() { return {text: zuft.howToPlay()}; },
     history() { return {history: game.historyText()}; },
 };
